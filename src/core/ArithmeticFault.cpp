@@ -1,0 +1,47 @@
+#include "ArithmeticFault.h"
+
+#include <cfenv>
+#include <cmath>
+
+namespace kelvora {
+
+namespace {
+constexpr int watchedFlags = FE_OVERFLOW | FE_DIVBYZERO | FE_INVALID;
+} // namespace
+
+FaultWatch::FaultWatch() { std::feclearexcept(watchedFlags); }
+
+ArithmeticFault FaultWatch::check(double result) {
+    const int raised = std::fetestexcept(watchedFlags);
+    // An overflow usually drags an invalid operation behind it (inf - inf),
+    // so it is named first: it is the cause the user can act on. The result
+    // is looked at last, for a fault whose flag something else has cleared.
+    ArithmeticFault fault = ArithmeticFault::None;
+    if ((raised & FE_OVERFLOW) != 0)
+        fault = ArithmeticFault::Overflow;
+    else if ((raised & FE_DIVBYZERO) != 0)
+        fault = ArithmeticFault::ZeroDivide;
+    else if ((raised & FE_INVALID) != 0 || std::isnan(result))
+        fault = ArithmeticFault::Invalid;
+    else if (std::isinf(result))
+        fault = ArithmeticFault::Overflow;
+    if (fault == ArithmeticFault::None)
+        std::feclearexcept(watchedFlags);
+    return fault;
+}
+
+std::string_view faultMessage(ArithmeticFault fault) {
+    switch (fault) {
+    case ArithmeticFault::Overflow:
+        return "Loi tinh toan: so qua lon";
+    case ArithmeticFault::ZeroDivide:
+        return "Loi tinh toan: chia cho 0";
+    case ArithmeticFault::Invalid:
+        return "Loi tinh toan: phep tinh khong hop le";
+    case ArithmeticFault::None:
+        break;
+    }
+    return {};
+}
+
+} // namespace kelvora

@@ -1,0 +1,34 @@
+#pragma once
+
+// The one rule for arithmetic faults. A compute handler opens a FaultWatch
+// before it reads its fields, and after each formula asks it whether anything
+// since then overflowed, divided by zero or was invalid. The answer comes from
+// the floating-point status flags and, as a second witness, from the result
+// itself (an infinity or a NaN cannot come out of finite, fault-free
+// arithmetic). On the first fault the handler stops: what it wrote before
+// stays, nothing after is written.
+//
+// The formulas live in this library and the checks in their callers, so a
+// formula's operations are always finished before its flags are looked at.
+
+#include <string_view>
+
+namespace kelvora {
+
+enum class ArithmeticFault { None, Overflow, ZeroDivide, Invalid };
+
+class FaultWatch {
+public:
+    // Clears the status flags: only what follows counts.
+    FaultWatch();
+
+    // The fault raised since the watch began or since the last check that
+    // passed, or None. Clears the flags again when the check passes, so that
+    // whatever runs between two formulas cannot be blamed on the next one.
+    [[nodiscard]] ArithmeticFault check(double result);
+};
+
+// The message shown for a fault, in the style of the program's other messages.
+[[nodiscard]] std::string_view faultMessage(ArithmeticFault fault);
+
+} // namespace kelvora

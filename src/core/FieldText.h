@@ -1,0 +1,39 @@
+#pragma once
+
+// Every quantity in Kelvora lives as the text of a field. A handler reads the
+// texts it needs with fieldValue, computes in doubles, rounds the result with
+// roundHalfEven and writes it back with numberText. Nothing keeps a number
+// between two events, so these three functions are the only way a value moves
+// from one window to another.
+//
+// Texts are UTF-8. Bad text is never an error: it reads as the number its
+// leading part spells, or 0. The one exception is a number beyond the double
+// range, which reads as an infinity and raises the floating-point overflow
+// flag, so that the fault check after the handler's formula reports it.
+
+#include <string>
+#include <string_view>
+
+namespace kelvora {
+
+// The numeric value of a field's text. Blanks (space, tab, line feed) are
+// dropped wherever they stand; then the longest prefix of the form
+// [+-] digits [. digits] [(E|e) [+-] digits] is read, with digits needed before
+// or after the point. "12,5" reads 12, ".5" reads 0.5, "inf", "nan", "0x10"
+// and "-" read 0 (or the 0 before the x). A value beyond the double range
+// gives ±infinity and raises FE_OVERFLOW; one too small to represent gives 0.
+[[nodiscard]] double fieldValue(std::string_view text);
+
+// The multiple of 10^-decimals nearest to value; exact halves go to the even
+// neighbour (2.5 -> 2, -2.5 -> -2), judged on the double's exact binary value.
+// decimals is clamped to [0, 20]; infinities and NaN come back unchanged.
+[[nodiscard]] double roundHalfEven(double value, int decimals);
+
+// The text written into a field: at most 15 significant digits, '.' as the
+// decimal point, no trailing zeros, no "-0". Magnitudes from 1E+15 up and
+// below 1E-04 use the exponent form ("1.5E+15", "1E-05"). Non-finite values
+// never reach a field (the fault check stops the handler first); they are
+// written "inf", "-inf" and "nan", which read back as 0.
+[[nodiscard]] std::string numberText(double value);
+
+} // namespace kelvora

@@ -1,0 +1,13 @@
+#include "LightingHeat.h"
+
+namespace kelvora {
+
+bool isLightingStandard(double standardWPerM2) {
+    return standardWPerM2 == lowestLightingStandardWPerM2 ||
+           standardWPerM2 == usualLightingStandardWPerM2 ||
+           standardWPerM2 == highestLightingStandardWPerM2;
+}
+
+double lightingHeatW(double areaM2, double standardWPerM2) { return areaM2 * standardWPerM2; }
+
+} // namespace kelvora

@@ -1,0 +1,29 @@
+#include "CalculatorWindow.h"
+
+#include "Kelvora.h"
+#include "Layout.h"
+
+#include <QCloseEvent>
+
+namespace kelvora::ui {
+
+CalculatorWindow::CalculatorWindow(Kelvora& room, const char* name, const char* title,
+                                   int widthTwips, int heightTwips)
+    : QWidget(&room, Qt::Window)
+    , room_(room) {
+    setObjectName(QString::fromLatin1(name));
+    setWindowTitle(QString::fromUtf8(title));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFont(captionFont());
+    setInsideSizeInTwips(this, widthTwips, heightTwips);
+}
+
+void CalculatorWindow::endVisit() { hide(); }
+
+void CalculatorWindow::closeEvent(QCloseEvent* event) {
+    QWidget::closeEvent(event);
+    if (event->isAccepted())
+        emit closed();
+}
+
+} // namespace kelvora::ui

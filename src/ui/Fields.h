@@ -1,0 +1,45 @@
+#pragma once
+
+// How a window reads and writes its fields, and how it tells the user
+// something. A compute handler opens a FaultCheck, reads with fieldValue,
+// calls a formula of the core library, lets the check pass the result and
+// writes it with writeRounded; on a fault the check has already shown its
+// message and the handler returns at once, leaving the window open.
+
+#include "core/ArithmeticFault.h"
+
+#include <string_view>
+
+class QLineEdit;
+class QWidget;
+
+namespace kelvora::ui {
+
+// The numeric value of the field's current text.
+[[nodiscard]] double fieldValue(const QLineEdit* field);
+
+// A result in whole watts: rounded half to even, then written.
+void writeRounded(QLineEdit* field, double value);
+
+// A total, written with all the digits a field's text carries.
+void writeUnrounded(QLineEdit* field, double value);
+
+// A modal box titled "Kelvora" with one OK button showing the UTF-8 text;
+// returns when it is closed.
+void showMessage(QWidget* parent, std::string_view text);
+
+class FaultCheck {
+public:
+    // parent: the window whose handler runs, over which a fault is reported.
+    explicit FaultCheck(QWidget* parent);
+
+    // True when nothing went wrong since the handler began or since the last
+    // check; otherwise shows what went wrong and returns false.
+    [[nodiscard]] bool passed(double result);
+
+private:
+    QWidget* parent_;
+    FaultWatch watch_;
+};
+
+} // namespace kelvora::ui

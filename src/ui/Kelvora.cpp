@@ -1,0 +1,252 @@
+#include "Kelvora.h"
+
+#include "FieldRows.h"
+#include "Fields.h"
+#include "Layout.h"
+#include "core/HeatBalance.h"
+
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace kelvora::ui {
+
+namespace {
+
+constexpr int insideWidthTw = 8625;
+constexpr int insideHeightTw = 6090;
+constexpr int roomFieldHeightTw = 285;
+
+using Row = FieldRow<Kelvora>;
+
+// A caption beside its field, in the main window itself.
+constexpr Row roomRow(QLabel* Kelvora::*caption, const char* captionName, const char* captionText,
+                      int captionLeftTw, QLineEdit* Kelvora::*field, const char* fieldName,
+                      const char* initialText, TwipsRect fieldAt) {
+    return {caption, {captionName, captionText, {captionLeftTw, fieldAt.top, 0, fieldAt.height}},
+            field, {fieldName, initialText, fieldAt}};
+}
+
+constexpr int airFieldWidthTw = 855;
+constexpr int outdoorCaptionLeftTw = 120;
+constexpr int outdoorFieldLeftTw = 3240;
+constexpr int indoorCaptionLeftTw = 4200;
+constexpr int indoorFieldLeftTw = 7680;
+
+constexpr TwipsRect outdoorField(int topTw) {
+    return {outdoorFieldLeftTw, topTw, airFieldWidthTw, roomFieldHeightTw};
+}
+constexpr TwipsRect indoorField(int topTw) {
+    return {indoorFieldLeftTw, topTw, airFieldWidthTw, roomFieldHeightTw};
+}
+
+const Row roomRows[] = {
+    roomRow(&Kelvora::Label1, "Label1", "Tên phòng", 120, &Kelvora::txttenphong, "txttenphong",
+            "", {1080, 240, 2295, roomFieldHeightTw}),
+    roomRow(&Kelvora::Label2, "Label2", "Diện tích phòng (m2)", 3480, &Kelvora::txtdientich,
+            "txtdientich", "60", {5640, 240, 735, roomFieldHeightTw}),
+    roomRow(&Kelvora::Label4, "Label4", "Số người", 6480, &Kelvora::txtsonguoi, "txtsonguoi",
+            "21", {7680, 240, 855, roomFieldHeightTw}),
+    roomRow(&Kelvora::Label5, "Label5", "Nhiệt độ không khí ngoài trời (oC)", outdoorCaptionLeftTw,
+            &Kelvora::txtnhietdongoai, "txtnhietdongoai", "34.6", outdoorField(600)),
+    roomRow(&Kelvora::Label6, "Label6", "Nhiệt độ không khí trong phòng (oC)", indoorCaptionLeftTw,
+            &Kelvora::txtnhietdotrong, "txtnhietdotrong", "25", indoorField(600)),
+    roomRow(&Kelvora::Label3, "Label3", "Độ ẩm không khí ngoài trời (%)", outdoorCaptionLeftTw,
+            &Kelvora::txtdoamngoai, "txtdoamngoai", "74", outdoorField(960)),
+    roomRow(&Kelvora::Label7, "Label7", "Độ ẩm không khí trong phòng (%)", indoorCaptionLeftTw,
+            &Kelvora::txtdoamtrong, "txtdoamtrong", "65", indoorField(960)),
+    roomRow(&Kelvora::Label8, "Label8", "Dung ẩm không khí ngoài trời(g/kg)", outdoorCaptionLeftTw,
+            &Kelvora::txtdungamngoai, "txtdungamngoai", "26", outdoorField(1320)),
+    roomRow(&Kelvora::Label9, "Label9", "Dung ẩm không khí trong phòng(g/kg)", indoorCaptionLeftTw,
+            &Kelvora::txtdungamtrong, "txtdungamtrong", "12.873", indoorField(1320)),
+    roomRow(&Kelvora::Label11, "Label11", "Enthanpy không khí ngoài trời(kJ/kg)",
+            outdoorCaptionLeftTw, &Kelvora::txtenthanpyngoai, "txtenthanpyngoai", "101.6478",
+            outdoorField(1680)),
+    roomRow(&Kelvora::Label12, "Label12", "Enthanpy không khí trong phòng(kJ/kg)",
+            indoorCaptionLeftTw, &Kelvora::txtenthanpytrong, "txtenthanpytrong", "57.9914",
+            indoorField(1680)),
+};
+
+constexpr int componentWidthTw = 1095;
+constexpr int totalWidthTw = 1455;
+constexpr int resultHeightTw = 375;
+constexpr int captionToFieldTw = 240; // a result stands this far below its caption
+
+// A result under its caption, inside the frame. Every result starts at 0.
+constexpr Row resultCell(QLabel* Kelvora::*caption, const char* captionName,
+                         const char* captionText, QLineEdit* Kelvora::*field, const char* fieldName,
+                         int leftTw, int captionTopTw, int widthTw) {
+    return {caption, {captionName, captionText, {leftTw, captionTopTw, 0, 0}}, field,
+            {fieldName, "0", {leftTw, captionTopTw + captionToFieldTw, widthTw, resultHeightTw}}};
+}
+
+const Row resultCells[] = {
+    resultCell(&Kelvora::Q1, "Q1", "Q1", &Kelvora::txtQ1, "txtQ1", 240, 360, componentWidthTw),
+    resultCell(&Kelvora::Q2, "Q2", "Q2", &Kelvora::txtQ2, "txtQ2", 1320, 360, componentWidthTw),
+    resultCell(&Kelvora::Q3, "Q3", "Q3", &Kelvora::txtQ3, "txtQ3", 2400, 360, componentWidthTw),
+    resultCell(&Kelvora::Q4, "Q4", "Q4", &Kelvora::txtQ4, "txtQ4", 3480, 360, componentWidthTw),
+    resultCell(&Kelvora::Q5, "Q5", "Q5", &Kelvora::txtQ5, "txtQ5", 240, 1080, componentWidthTw),
+    resultCell(&Kelvora::Q6, "Q6", "Q6", &Kelvora::txtQ6, "txtQ6", 1320, 1080, componentWidthTw),
+    resultCell(&Kelvora::Q7, "Q7", "Q7", &Kelvora::txtQ7, "txtQ7", 2400, 1080, componentWidthTw),
+    resultCell(&Kelvora::Q8, "Q8", "Q8", &Kelvora::txtQ8, "txtQ8", 3480, 1080, componentWidthTw),
+    resultCell(&Kelvora::tongnhietthua, "tongnhietthua", "Nhiệt tổng Q Trung bình",
+               &Kelvora::txtQtong, "txtQtong", 5160, 1080, totalWidthTw),
+    resultCell(&Kelvora::Label14, "Label14", "Q5 Max", &Kelvora::txtq5max, "txtq5max", 240, 1800,
+               componentWidthTw),
+    resultCell(&Kelvora::Label15, "Label15", "Q7 Max", &Kelvora::txtq7max, "txtq7max", 2400,
+               1800, componentWidthTw),
+    resultCell(&Kelvora::Label13, "Label13", "Nhiệt tổng Q Max", &Kelvora::txtqtongmax,
+               "txtqtongmax", 5160, 1800, totalWidthTw),
+};
+
+// The list's entries, in the order of Component.
+const char* const componentEntries[] = {
+    "Nhiệt do máy móc Q1",
+    "Nhệt do đèn chiếu sáng Q2",
+    "Nhiệt do người toả ra Q3",
+    "Nhiệt do ro lọt không khí Q4",
+    "Nhiệt do bức xạ qua kính Q5",
+    "Nhiệt do thâm nhập qua kết cấu bao che do chênh lệch nhiệt độ  Q6",
+    "Nhiệt do bức xạ qua mái Q7",
+    "Nhiệt do xâm nhập qua nền Q8",
+};
+static_assert(std::size(componentEntries) == componentCount);
+
+const char* const airConditionsMissing = "Nhap so lieu nhiet do va dung am";
+
+} // namespace
+
+Kelvora::Kelvora(QWidget* parent)
+    : QWidget(parent)
+    , calculators_(*this) {
+    setObjectName(QStringLiteral("Kelvora"));
+    setWindowTitle(QStringLiteral("Kelvora"));
+    setFont(captionFont());
+    setInsideSizeInTwips(this, insideWidthTw, insideHeightTw);
+
+    buildRoom();
+    buildResults();
+
+    tinh = makeButton(this, "tinh", "Tính", {2520, 5400, 1215, 495});
+    cmdxoa = makeButton(this, "cmdxoa", "Xoá", {3960, 5400, 1215, 495});
+    cmdthoat = makeButton(this, "cmdthoat", "Thoát", {5400, 5400, 1215, 495});
+    connect(tinh, &QPushButton::clicked, this, &Kelvora::tinh_Click);
+    connect(cmdxoa, &QPushButton::clicked, this, &Kelvora::cmdxoa_Click);
+    connect(cmdthoat, &QPushButton::clicked, this, &Kelvora::cmdthoat_Click);
+
+    chainFocus({loaiQ,           txtQ6,           txtQ7,          txtQ8,
+                txtQtong,        txtQ1,           txtQ2,          txtQ3,
+                txtQ4,           txtQ5,           txttenphong,    txtdientich,
+                txtsonguoi,      txtnhietdongoai, txtnhietdotrong, txtdoamngoai,
+                txtdoamtrong,    txtdungamngoai,  txtdungamtrong, tinh,
+                txtenthanpyngoai, txtenthanpytrong, txtqtongmax,  txtq5max,
+                txtq7max,        cmdxoa,          cmdthoat});
+    loaiQ->setFocus();
+}
+
+void Kelvora::buildRoom() {
+    buildRows<Kelvora>(*this, this, roomRows);
+
+    CHONLOAINHIETTHUA =
+        makeLabel(this, "CHONLOAINHIETTHUA", "Chọn loại nhiệt thừa tính", {120, 2040, 0, 0});
+    loaiQ = new QListWidget(this);
+    loaiQ->setObjectName(QStringLiteral("loaiQ"));
+    loaiQ->setSelectionMode(QAbstractItemView::SingleSelection);
+    loaiQ->setSortingEnabled(false);
+    loaiQ->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    placeInTwips(loaiQ, {120, 2280, 6855, 315});
+    // One entry fills the list's whole height, so that it shows exactly one
+    // and the scroll bar steps from entry to entry.
+    const QSize entrySize(loaiQ->width() - 2 * loaiQ->frameWidth(),
+                          loaiQ->height() - 2 * loaiQ->frameWidth());
+    for (const char* entry : componentEntries) {
+        auto* item = new QListWidgetItem(QString::fromUtf8(entry), loaiQ);
+        item->setSizeHint(entrySize);
+    }
+    // Without an explicit "no current entry", the first focus would make entry
+    // 0 current unselected, and the first Down key would skip it.
+    loaiQ->setCurrentIndex(QModelIndex());
+    connect(loaiQ, &QListWidget::itemSelectionChanged, this, &Kelvora::loaiQ_Click);
+}
+
+void Kelvora::buildResults() {
+    Frame1 = new QGroupBox(QString::fromUtf8("Kết quả"), this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    placeInTwips(Frame1, {120, 2760, 7935, 2535});
+    Label10 = makeLabel(Frame1, "Label10", "Đơn vị tính: W", {6600, 240, 0, 0});
+    buildRows<Kelvora>(*this, Frame1, resultCells);
+}
+
+void Kelvora::tinh_Click() {
+    FaultCheck faults(this);
+    const ComponentsW components = {fieldValue(txtQ1), fieldValue(txtQ2), fieldValue(txtQ3),
+                                    fieldValue(txtQ4), fieldValue(txtQ5), fieldValue(txtQ6),
+                                    fieldValue(txtQ7), fieldValue(txtQ8)};
+    const double averageW = averageTotalW(components);
+    if (!faults.passed(averageW))
+        return;
+    writeUnrounded(txtQtong, averageW);
+
+    // Read afresh: the average's write is behind us.
+    const ComponentsW again = {fieldValue(txtQ1), fieldValue(txtQ2), fieldValue(txtQ3),
+                               fieldValue(txtQ4), fieldValue(txtQ5), fieldValue(txtQ6),
+                               fieldValue(txtQ7), fieldValue(txtQ8)};
+    const double maximumW = maximumTotalW(again, fieldValue(txtq5max), fieldValue(txtq7max));
+    if (!faults.passed(maximumW))
+        return;
+    writeUnrounded(txtqtongmax, maximumW);
+}
+
+void Kelvora::cmdxoa_Click() {
+    for (QLineEdit* result : {txtQ1, txtQ2, txtQ3, txtQ4, txtQ5, txtQ6, txtQ7, txtQ8, txtQtong,
+                              txtq5max, txtq7max, txtqtongmax})
+        result->setText(QStringLiteral("0"));
+}
+
+void Kelvora::cmdthoat_Click() { close(); }
+
+void Kelvora::loaiQ_Click() {
+    calculators_.hide(Component::Q1);
+    calculators_.hide(Component::Q2);
+
+    const QList<QListWidgetItem*> selected = loaiQ->selectedItems();
+    if (selected.isEmpty())
+        return;
+    const auto chosen = static_cast<Component>(loaiQ->row(selected.front()));
+
+    if (!airConditionsFilled(roomCheckFor(chosen))) {
+        showMessage(this, airConditionsMissing);
+        return;
+    }
+
+    calculators_.show(chosen);
+    for (int index = 0; index < componentCount; ++index) {
+        const auto other = static_cast<Component>(index);
+        if (other != chosen)
+            calculators_.hide(other);
+    }
+}
+
+bool Kelvora::airConditionsFilled(RoomCheck check) const {
+    // Only an exactly empty text fails: a blank passes, and nothing is parsed.
+    const bool shortSetFilled = !txtnhietdotrong->text().isEmpty() &&
+                                !txtnhietdongoai->text().isEmpty() &&
+                                !txtdungamtrong->text().isEmpty() &&
+                                !txtdungamngoai->text().isEmpty();
+    if (check == RoomCheck::Short)
+        return shortSetFilled;
+    return shortSetFilled && !txtsonguoi->text().isEmpty() && !txtdoamtrong->text().isEmpty() &&
+           !txtdoamngoai->text().isEmpty();
+}
+
+void Kelvora::closeEvent(QCloseEvent* event) {
+    // The calculators are windows of their own: left alone, a shown one would
+    // keep the program running after its main window has gone.
+    calculators_.destroyAll();
+    QWidget::closeEvent(event);
+}
+
+} // namespace kelvora::ui

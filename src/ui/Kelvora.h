@@ -1,0 +1,107 @@
+#pragma once
+
+// The main window: the room record and the way to the calculators. Its eleven
+// input fields describe the room and its air, its twelve result fields hold
+// the eight components, the peaks of Q5 and Q7 and the two totals. The
+// calculators read room values from these fields and write their results into
+// them; Compute totals the results, Clear resets them. Picking an entry of the
+// component list runs the dispatch, which checks that the air conditions are
+// filled in and shows the entry's calculator while hiding the others.
+
+#include "CalculatorWindows.h"
+
+#include <QWidget>
+
+class QCloseEvent;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+namespace kelvora::ui {
+
+class Kelvora : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit Kelvora(QWidget* parent = nullptr);
+
+    [[nodiscard]] const CalculatorWindows& calculators() const { return calculators_; }
+
+    // The room: what it is and its air.
+    QLabel* Label1 = nullptr;
+    QLineEdit* txttenphong = nullptr;
+    QLabel* Label2 = nullptr;
+    QLineEdit* txtdientich = nullptr; // m²
+    QLabel* Label4 = nullptr;
+    QLineEdit* txtsonguoi = nullptr;
+    QLabel* Label5 = nullptr;
+    QLineEdit* txtnhietdongoai = nullptr; // °C
+    QLabel* Label6 = nullptr;
+    QLineEdit* txtnhietdotrong = nullptr; // °C
+    QLabel* Label3 = nullptr;
+    QLineEdit* txtdoamngoai = nullptr; // %
+    QLabel* Label7 = nullptr;
+    QLineEdit* txtdoamtrong = nullptr; // %
+    QLabel* Label8 = nullptr;
+    QLineEdit* txtdungamngoai = nullptr; // g/kg of dry air
+    QLabel* Label9 = nullptr;
+    QLineEdit* txtdungamtrong = nullptr; // g/kg of dry air
+    QLabel* Label11 = nullptr;
+    QLineEdit* txtenthanpyngoai = nullptr; // kJ/kg
+    QLabel* Label12 = nullptr;
+    QLineEdit* txtenthanpytrong = nullptr; // kJ/kg
+
+    QLabel* CHONLOAINHIETTHUA = nullptr;
+    QListWidget* loaiQ = nullptr;
+
+    // The results, all in W.
+    QGroupBox* Frame1 = nullptr;
+    QLabel* Label10 = nullptr;
+    QLabel* Q1 = nullptr;
+    QLineEdit* txtQ1 = nullptr;
+    QLabel* Q2 = nullptr;
+    QLineEdit* txtQ2 = nullptr;
+    QLabel* Q3 = nullptr;
+    QLineEdit* txtQ3 = nullptr;
+    QLabel* Q4 = nullptr;
+    QLineEdit* txtQ4 = nullptr;
+    QLabel* Q5 = nullptr;
+    QLineEdit* txtQ5 = nullptr;
+    QLabel* Q6 = nullptr;
+    QLineEdit* txtQ6 = nullptr;
+    QLabel* Q7 = nullptr;
+    QLineEdit* txtQ7 = nullptr;
+    QLabel* Q8 = nullptr;
+    QLineEdit* txtQ8 = nullptr;
+    QLabel* tongnhietthua = nullptr;
+    QLineEdit* txtQtong = nullptr;
+    QLabel* Label14 = nullptr;
+    QLineEdit* txtq5max = nullptr;
+    QLabel* Label15 = nullptr;
+    QLineEdit* txtq7max = nullptr;
+    QLabel* Label13 = nullptr;
+    QLineEdit* txtqtongmax = nullptr;
+
+    QPushButton* tinh = nullptr;
+    QPushButton* cmdxoa = nullptr;
+    QPushButton* cmdthoat = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void tinh_Click();
+    void cmdxoa_Click();
+    void cmdthoat_Click();
+    void loaiQ_Click();
+
+    void buildRoom();
+    void buildResults();
+    [[nodiscard]] bool airConditionsFilled(RoomCheck check) const;
+
+    CalculatorWindows calculators_;
+};
+
+} // namespace kelvora::ui

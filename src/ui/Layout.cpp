@@ -1,0 +1,76 @@
+#include "Layout.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QWidget>
+
+namespace kelvora::ui {
+
+namespace {
+
+constexpr int twipsPerInch = 1440;
+constexpr double captionPointSize = 9.75;
+
+void name(QWidget* widget, const char* objectName) {
+    widget->setObjectName(QString::fromLatin1(objectName));
+}
+
+} // namespace
+
+int twipsToPixels(const QWidget* widget, int twips) {
+    return twips * widget->logicalDpiX() / twipsPerInch;
+}
+
+void placeInTwips(QWidget* widget, const TwipsRect& rect) {
+    const QSize natural = widget->sizeHint();
+    widget->setGeometry(twipsToPixels(widget, rect.left), twipsToPixels(widget, rect.top),
+                        rect.width > 0 ? twipsToPixels(widget, rect.width) : natural.width(),
+                        rect.height > 0 ? twipsToPixels(widget, rect.height) : natural.height());
+}
+
+void setInsideSizeInTwips(QWidget* window, int widthTwips, int heightTwips) {
+    window->setFixedSize(twipsToPixels(window, widthTwips), twipsToPixels(window, heightTwips));
+}
+
+QFont captionFont() {
+    QFont font(QStringLiteral("Liberation Serif"));
+    font.setPointSizeF(captionPointSize);
+    font.setStyleHint(QFont::Serif);
+    return font;
+}
+
+QLabel* makeLabel(QWidget* parent, const char* objectName, const char* text,
+                  const TwipsRect& rect) {
+    auto* label = new QLabel(QString::fromUtf8(text), parent);
+    name(label, objectName);
+    placeInTwips(label, rect);
+    return label;
+}
+
+QLineEdit* makeField(QWidget* parent, const char* objectName, const char* text,
+                     const TwipsRect& rect) {
+    auto* field = new QLineEdit(QString::fromUtf8(text), parent);
+    name(field, objectName);
+    placeInTwips(field, rect);
+    return field;
+}
+
+QPushButton* makeButton(QWidget* parent, const char* objectName, const char* caption,
+                        const TwipsRect& rect) {
+    auto* button = new QPushButton(QString::fromUtf8(caption), parent);
+    name(button, objectName);
+    placeInTwips(button, rect);
+    return button;
+}
+
+void chainFocus(std::initializer_list<QWidget*> order) {
+    QWidget* previous = nullptr;
+    for (QWidget* widget : order) {
+        if (previous != nullptr)
+            QWidget::setTabOrder(previous, widget);
+        previous = widget;
+    }
+}
+
+} // namespace kelvora::ui

@@ -1,0 +1,74 @@
+#include "frmQ2.h"
+
+#include "FieldRows.h"
+#include "Fields.h"
+#include "Kelvora.h"
+#include "core/LightingHeat.h"
+
+#include <QPushButton>
+
+namespace kelvora::ui {
+
+namespace {
+
+using Row = FieldRow<frmQ2>;
+
+// Captions and units stand level with their fields, as high as they are.
+constexpr int rowHeightTw = 375;
+constexpr int fieldLeftTw = 3240;
+constexpr int fieldWidthTw = 1335;
+constexpr int unitLeftTw = fieldLeftTw + fieldWidthTw + 45;
+
+constexpr Row lightingRow(int topTw, QLabel* frmQ2::*caption, const char* captionName,
+                          const char* captionText, QLineEdit* frmQ2::*field, const char* fieldName,
+                          const char* initialText, QLabel* frmQ2::*unit, const char* unitName,
+                          const char* unitText) {
+    return {caption, {captionName, captionText, {120, topTw, 0, rowHeightTw}},
+            field,   {fieldName, initialText, {fieldLeftTw, topTw, fieldWidthTw, rowHeightTw}},
+            unit,    {unitName, unitText, {unitLeftTw, topTw, 0, rowHeightTw}}};
+}
+
+const Row rows[] = {
+    lightingRow(120, &frmQ2::Label1, "Label1", "Nhập diện tích phòng", &frmQ2::txtdientich,
+                "txtdientich", "", &frmQ2::dv, "dv", "m2"),
+    lightingRow(600, &frmQ2::Label4, "Label4", "Nhập giá trị tiêu chuẩn chiếu sáng ",
+                &frmQ2::txttieuchuan, "txttieuchuan", "11", &frmQ2::Label3, "Label3", "W/m2"),
+};
+
+} // namespace
+
+frmQ2::frmQ2(Kelvora& room) : CalculatorWindow(room, "frmQ2", "Nhập", 5160, 2415) {
+    buildRows<frmQ2>(*this, this, rows);
+    tinh = makeButton(this, "tinh", "Tính", {2280, 1680, 855, 375});
+    connect(tinh, &QPushButton::clicked, this, &frmQ2::tinh_Click);
+    connect(txttieuchuan, &QLineEdit::textChanged, this, &frmQ2::txttieuchuan_Change);
+
+    chainFocus({txtdientich, txttieuchuan, tinh});
+    txtdientich->setFocus();
+    Form_Load();
+}
+
+void frmQ2::Form_Load() {
+    txtdientich->setText(room().txtdientich->text());
+    tinh->setEnabled(false);
+}
+
+void frmQ2::txttieuchuan_Change() { tinh->setEnabled(true); }
+
+void frmQ2::tinh_Click() {
+    FaultCheck faults(this);
+    const double standardWPerM2 = fieldValue(txttieuchuan);
+    if (!faults.passed(standardWPerM2))
+        return;
+    if (!isLightingStandard(standardWPerM2)) {
+        showMessage(this, lightingStandardRefusal);
+        return;
+    }
+    const double q2W = lightingHeatW(fieldValue(txtdientich), standardWPerM2);
+    if (!faults.passed(q2W))
+        return;
+    writeRounded(room().txtQ2, q2W);
+    close();
+}
+
+} // namespace kelvora::ui

@@ -1,0 +1,214 @@
+// The conversions between field texts and numbers: what any text reads as,
+// how results are rounded, and how they are written back.
+
+#include "core/FieldText.h"
+
+#include <QTest>
+
+#include <cfenv>
+#include <cmath>
+#include <limits>
+#include <string>
+
+using kelvora::fieldValue;
+using kelvora::numberText;
+using kelvora::roundHalfEven;
+
+namespace {
+constexpr double infinity = std::numeric_limits<double>::infinity();
+}
+
+class tst_FieldText : public QObject {
+    Q_OBJECT
+
+private slots:
+    void readsText_data();
+    void readsText();
+    void numberBeyondRangeRaisesOverflow_data();
+    void numberBeyondRangeRaisesOverflow();
+    void readsAnyCharacters();
+    void roundsHalfToEven_data();
+    void roundsHalfToEven();
+    void writesNumbers_data();
+    void writesNumbers();
+    void roundedResultReadsBack_data();
+    void roundedResultReadsBack();
+};
+
+void tst_FieldText::readsText_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("value");
+
+    QTest::newRow("empty") << "" << 0.0;
+    QTest::newRow("letters") << "abc" << 0.0;
+    QTest::newRow("lone minus") << "-" << 0.0;
+    QTest::newRow("lone plus") << "+" << 0.0;
+    QTest::newRow("lone point") << "." << 0.0;
+    QTest::newRow("minus point") << "-." << 0.0;
+    QTest::newRow("number then unit") << "12.5 m2" << 12.5;
+    QTest::newRow("blank between digits") << "1 2" << 12.0;
+    QTest::newRow("tab and line feed inside") << "\t1\n2 .\t5" << 12.5;
+    QTest::newRow("blank after sign") << "- 3" << -3.0;
+    QTest::newRow("carriage return ends it") << "1\r2" << 1.0;
+    QTest::newRow("comma ends it") << "12,5" << 12.0;
+    QTest::newRow("leading point") << ".5" << 0.5;
+    QTest::newRow("trailing point") << "5." << 5.0;
+    QTest::newRow("negative") << "-3" << -3.0;
+    QTest::newRow("plus sign") << "+7" << 7.0;
+    QTest::newRow("two signs") << "+-7" << 0.0;
+    QTest::newRow("exponent") << "1e2" << 100.0;
+    QTest::newRow("capital exponent, signed") << "25E-1" << 2.5;
+    QTest::newRow("blanks in exponent") << "1 e + 2" << 100.0;
+    QTest::newRow("exponent without digits") << "3e" << 3.0;
+    QTest::newRow("exponent sign without digits") << "3e+x" << 3.0;
+    QTest::newRow("point exponent") << "2.e1" << 20.0;
+    QTest::newRow("second point ends it") << "1.2.3" << 1.2;
+    QTest::newRow("inf is letters") << "inf" << 0.0;
+    QTest::newRow("infinity is letters") << "-Infinity" << 0.0;
+    QTest::newRow("nan is letters") << "nan" << 0.0;
+    QTest::newRow("hexadecimal reads its 0") << "0x10" << 0.0;
+    QTest::newRow("D is no exponent") << "1d2" << 1.0;
+    QTest::newRow("leading zeros") << "007" << 7.0;
+    QTest::newRow("Vietnamese after") << "5 người" << 5.0;
+    QTest::newRow("Vietnamese before") << "người 5" << 0.0;
+    QTest::newRow("full-width digit") << "\uFF15" << 0.0;
+    QTest::newRow("non-breaking space ends it") << "1\u00A02" << 1.0;
+    QTest::newRow("tiny underflows to zero") << "1e-400" << 0.0;
+    QTest::newRow("tiny with long fraction") << "0.00000000001e-320" << 0.0;
+    QTest::newRow("zero, huge exponent") << "0e999999" << 0.0;
+    QTest::newRow("subnormal") << "5e-324" << 4.9406564584124654e-324;
+    QTest::newRow("largest double") << "1.7976931348623157e308" << 1.7976931348623157e308;
+    QTest::newRow("many digits") << QString(400, '1').prepend("0.") << 0.11111111111111111;
+}
+
+void tst_FieldText::readsText() {
+    QFETCH(QString, text);
+    QFETCH(double, value);
+    std::feclearexcept(FE_ALL_EXCEPT);
+    QCOMPARE(fieldValue(text.toStdString()), value);
+    QVERIFY2(!std::fetestexcept(FE_OVERFLOW | FE_INVALID | FE_DIVBYZERO),
+             "reading an ordinary text must raise no fault");
+}
+
+void tst_FieldText::numberBeyondRangeRaisesOverflow_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("value");
+    QTest::newRow("1e999") << "1e999" << infinity;
+    QTest::newRow("negative") << "-1e999" << -infinity;
+    QTest::newRow("just beyond") << "1.8e308" << infinity;
+    QTest::newRow("309 digits") << QString(309, '9') << infinity;
+    QTest::newRow("exponent beyond int") << "1e99999999999999999999" << infinity;
+    QTest::newRow("leading zeros hide nothing") << "000.001e312" << infinity;
+}
+
+void tst_FieldText::numberBeyondRangeRaisesOverflow() {
+    QFETCH(QString, text);
+    QFETCH(double, value);
+    std::feclearexcept(FE_ALL_EXCEPT);
+    QCOMPARE(fieldValue(text.toStdString()), value);
+    QVERIFY(std::fetestexcept(FE_OVERFLOW));
+}
+
+void tst_FieldText::readsAnyCharacters() {
+    // A 30 000-character text and every byte value: none may crash or hang.
+    const std::string longDigits(30000, '7');
+    QCOMPARE(fieldValue(longDigits), infinity);
+    const std::string longBlanks = std::string(30000, ' ') + "4";
+    QCOMPARE(fieldValue(longBlanks), 4.0);
+    const std::string longFraction = "1." + std::string(30000, '0') + "1";
+    QCOMPARE(fieldValue(longFraction), 1.0);
+    std::string allBytes;
+    for (int c = 1; c < 256; ++c)
+        allBytes.push_back(static_cast<char>(c));
+    QCOMPARE(fieldValue(allBytes), 0.0);
+    QCOMPARE(fieldValue(std::string("4\0" "2", 3)), 4.0);
+}
+
+void tst_FieldText::roundsHalfToEven_data() {
+    QTest::addColumn<double>("value");
+    QTest::addColumn<int>("decimals");
+    QTest::addColumn<double>("rounded");
+
+    QTest::newRow("0.5") << 0.5 << 0 << 0.0;
+    QTest::newRow("1.5") << 1.5 << 0 << 2.0;
+    QTest::newRow("2.5") << 2.5 << 0 << 2.0;
+    QTest::newRow("3.5") << 3.5 << 0 << 4.0;
+    QTest::newRow("-2.5") << -2.5 << 0 << -2.0;
+    QTest::newRow("-3.5") << -3.5 << 0 << -4.0;
+    QTest::newRow("1276.5") << 1276.5 << 0 << 1276.0;
+    QTest::newRow("250.5") << 250.5 << 0 << 250.0;
+    QTest::newRow("251.5") << 251.5 << 0 << 252.0;
+    QTest::newRow("just below a half") << 1.4999999999999998 << 0 << 1.0;
+    QTest::newRow("just above a half") << 2.5000000000000004 << 0 << 3.0;
+    QTest::newRow("huge is whole already") << 1e300 << 0 << 1e300;
+    QTest::newRow("two places, exact tie") << 0.125 << 2 << 0.12;
+    QTest::newRow("two places, 2.675 is below its tie") << 2.675 << 2 << 2.67;
+    QTest::newRow("one place") << 0.25 << 1 << 0.2;
+    QTest::newRow("places clamped below") << 2.5 << -3 << 2.0;
+}
+
+void tst_FieldText::roundsHalfToEven() {
+    QFETCH(double, value);
+    QFETCH(int, decimals);
+    QFETCH(double, rounded);
+    QCOMPARE(roundHalfEven(value, decimals), rounded);
+}
+
+void tst_FieldText::writesNumbers_data() {
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("2") << 2.0 << "2";
+    QTest::newRow("-7") << -7.0 << "-7";
+    QTest::newRow("0.25") << 0.25 << "0.25";
+    QTest::newRow("0.5") << 0.5 << "0.5";
+    QTest::newRow("one third") << 1.0 / 3.0 << "0.333333333333333";
+    QTest::newRow("two thirds round up") << 2.0 / 3.0 << "0.666666666666667";
+    QTest::newRow("0.1 + 0.2") << 0.1 + 0.2 << "0.3";
+    QTest::newRow("zero") << 0.0 << "0";
+    QTest::newRow("negative zero") << -0.0 << "0";
+    QTest::newRow("-0.4 rounded") << roundHalfEven(-0.4, 0) << "0";
+    QTest::newRow("3929") << 3929.0 << "3929";
+    QTest::newRow("15 digits") << 123456789012345.0 << "123456789012345";
+    QTest::newRow("1E+15") << 1e15 << "1E+15";
+    QTest::newRow("rounds up into exponent form") << 999999999999999.9 << "1E+15";
+    QTest::newRow("mantissa") << 1.5e20 << "1.5E+20";
+    QTest::newRow("largest") << 1.7976931348623157e308 << "1.79769313486232E+308";
+    QTest::newRow("negative large") << -2.5e16 << "-2.5E+16";
+    QTest::newRow("0.0001") << 0.0001 << "0.0001";
+    QTest::newRow("1E-05") << 0.00001 << "1E-05";
+    QTest::newRow("small mantissa") << -1.25e-7 << "-1.25E-07";
+    QTest::newRow("subnormal") << 4.9406564584124654e-324 << "4.94065645841247E-324";
+    QTest::newRow("fraction digits") << 1234.5678 << "1234.5678";
+    QTest::newRow("sixteenth digit dropped") << 0.1234567890123456 << "0.123456789012346";
+}
+
+void tst_FieldText::writesNumbers() {
+    QFETCH(double, value);
+    QFETCH(QString, text);
+    QCOMPARE(QString::fromStdString(numberText(value)), text);
+}
+
+void tst_FieldText::roundedResultReadsBack_data() {
+    QTest::addColumn<double>("value");
+    QTest::newRow("tie") << 2.5;
+    QTest::newRow("negative") << -1234.56;
+    QTest::newRow("small") << 0.4;
+    QTest::newRow("large") << 123456789012.7;
+    QTest::newRow("beyond 15 digits") << 98765432109876543.0;
+    QTest::newRow("huge") << 1.2345678901234e300;
+}
+
+void tst_FieldText::roundedResultReadsBack() {
+    QFETCH(double, value);
+    const double rounded = roundHalfEven(value, 0);
+    const double back = fieldValue(numberText(rounded));
+    // Exact up to 15 significant digits, which is all a field's text carries.
+    if (std::abs(rounded) < 1e15)
+        QCOMPARE(back, rounded);
+    else
+        QVERIFY(std::abs(back - rounded) <= std::abs(rounded) * 1e-14);
+}
+
+QTEST_APPLESS_MAIN(tst_FieldText)
+#include "tst_FieldText.moc"

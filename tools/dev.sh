@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# Sets a Debian 12 machine up for Kelvora (only what is missing), builds it,
+# then starts the program (run) or runs every test through CTest (test).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+mode=${1:-run}
+case "$mode" in
+run | test) ;;
+*)
+    echo "usage: bash tools/dev.sh [run|test]" >&2
+    exit 2
+    ;;
+esac
+
+packages=(cmake g++ make pkg-config qt6-base-dev qt6-qpa-plugins libgl-dev
+    fonts-liberation2 fontconfig)
+missing=()
+for package in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
+        missing+=("$package")
+done
+if ((${#missing[@]} > 0)); then
+    sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    "${sudo[@]}" apt-get update
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y --no-install-recommends \
+        "${missing[@]}"
+fi
+
+werror=OFF
+[ "${CI:-}" = true ] && werror=ON
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKELVORA_WERROR="$werror"
+cmake --build build -j "$(nproc)"
+
+if [ "$mode" = test ]; then
+    exec ctest --test-dir build --output-on-failure
+fi
+
+# A desktop session provides this; a bare root shell does not, and Qt would
+# complain on every start before falling back to the same kind of folder.
+if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
+    export XDG_RUNTIME_DIR="/tmp/runtime-$(id -u)"
+    mkdir -p -m 0700 "$XDG_RUNTIME_DIR"
+fi
+exec build/kelvora
