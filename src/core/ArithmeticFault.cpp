@@ -9,7 +9,9 @@ namespace {
 constexpr int watchedFlags = FE_OVERFLOW | FE_DIVBYZERO | FE_INVALID;
 } // namespace
 
-FaultWatch::FaultWatch() { std::feclearexcept(watchedFlags); }
+FaultWatch::FaultWatch() {
+    std::feclearexcept(watchedFlags);
+}
 
 ArithmeticFault FaultWatch::check(double result) {
     const int raised = std::fetestexcept(watchedFlags);

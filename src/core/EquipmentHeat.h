@@ -6,8 +6,9 @@
 
 namespace kelvora {
 
-inline constexpr double computerPowerW = 300.0;     // W per computer
-inline constexpr double officeMachinePowerW = 100.0; // W per fax, printer, copier, scanner, projector
+inline constexpr double computerPowerW = 300.0; // W per computer
+inline constexpr double officeMachinePowerW =
+    100.0; // W per fax, printer, copier, scanner, projector
 
 struct EquipmentCounts {
     double computers = 0;

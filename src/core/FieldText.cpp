@@ -12,13 +12,20 @@ namespace kelvora {
 
 namespace {
 
-constexpr bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
-constexpr bool isDigit(char c) { return c >= '0' && c <= '9'; }
+constexpr bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n';
+}
+constexpr bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Walks a text as if its blanks were not there.
 class BlankSkipper {
 public:
-    explicit BlankSkipper(std::string_view text) : text_(text) { skip(); }
+    explicit BlankSkipper(std::string_view text)
+        : text_(text) {
+        skip();
+    }
 
     [[nodiscard]] bool atEnd() const { return pos_ == text_.size(); }
     [[nodiscard]] char peek() const { return atEnd() ? '\0' : text_[pos_]; }
@@ -172,7 +179,8 @@ std::string numberText(double value) {
     std::array<char, 32> buffer{};
     const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
                                        std::chars_format::scientific, 14);
-    const std::string_view sci(buffer.data(), static_cast<std::size_t>(written.ptr - buffer.data()));
+    const std::string_view sci(buffer.data(),
+                               static_cast<std::size_t>(written.ptr - buffer.data()));
     const bool negative = sci.front() == '-';
     const std::size_t e = sci.find('e');
     std::string digits;

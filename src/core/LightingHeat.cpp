@@ -8,6 +8,8 @@ bool isLightingStandard(double standardWPerM2) {
            standardWPerM2 == highestLightingStandardWPerM2;
 }
 
-double lightingHeatW(double areaM2, double standardWPerM2) { return areaM2 * standardWPerM2; }
+double lightingHeatW(double areaM2, double standardWPerM2) {
+    return areaM2 * standardWPerM2;
+}
 
 } // namespace kelvora

@@ -18,7 +18,9 @@ CalculatorWindow::CalculatorWindow(Kelvora& room, const char* name, const char* 
     setInsideSizeInTwips(this, widthTwips, heightTwips);
 }
 
-void CalculatorWindow::endVisit() { hide(); }
+void CalculatorWindow::endVisit() {
+    hide();
+}
 
 void CalculatorWindow::closeEvent(QCloseEvent* event) {
     QWidget::closeEvent(event);

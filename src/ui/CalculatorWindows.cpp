@@ -20,11 +20,14 @@ CalculatorWindow* createCalculator(Component component, Kelvora& room) {
     }
 }
 
-std::size_t slot(Component component) { return static_cast<std::size_t>(component); }
+std::size_t slot(Component component) {
+    return static_cast<std::size_t>(component);
+}
 
 } // namespace
 
-CalculatorWindows::CalculatorWindows(Kelvora& room) : room_(room) {}
+CalculatorWindows::CalculatorWindows(Kelvora& room)
+    : room_(room) {}
 
 void CalculatorWindows::show(Component component) {
     if (CalculatorWindow* window = ensure(component)) {

@@ -39,13 +39,13 @@ template <class Window> struct FieldRow {
 template <class Window>
 void buildRows(Window& window, QWidget* parent, std::span<const FieldRow<Window>> rows) {
     for (const FieldRow<Window>& row : rows) {
-        window.*row.caption =
-            makeLabel(parent, row.captionLabel.name, row.captionLabel.text, row.captionLabel.at);
-        window.*row.field =
-            makeField(parent, row.fieldSpec.name, row.fieldSpec.text, row.fieldSpec.at);
+        window.*row.caption = makeControl<QLabel>(parent, row.captionLabel.name,
+                                                  row.captionLabel.text, row.captionLabel.at);
+        window.*row.field = makeControl<QLineEdit>(parent, row.fieldSpec.name, row.fieldSpec.text,
+                                                   row.fieldSpec.at);
         if (row.unit != nullptr)
-            window.*row.unit =
-                makeLabel(parent, row.unitLabel.name, row.unitLabel.text, row.unitLabel.at);
+            window.*row.unit = makeControl<QLabel>(parent, row.unitLabel.name, row.unitLabel.text,
+                                                   row.unitLabel.at);
     }
 }
 

@@ -11,7 +11,9 @@ namespace {
 constexpr int wholeWatts = 0; // decimals of every component result
 } // namespace
 
-double fieldValue(const QLineEdit* field) { return kelvora::fieldValue(field->text().toStdString()); }
+double fieldValue(const QLineEdit* field) {
+    return kelvora::fieldValue(field->text().toStdString());
+}
 
 void writeRounded(QLineEdit* field, double value) {
     writeUnrounded(field, roundHalfEven(value, wholeWatts));
@@ -28,7 +30,8 @@ void showMessage(QWidget* parent, std::string_view text) {
     box.exec();
 }
 
-FaultCheck::FaultCheck(QWidget* parent) : parent_(parent) {}
+FaultCheck::FaultCheck(QWidget* parent)
+    : parent_(parent) {}
 
 bool FaultCheck::passed(double result) {
     const ArithmeticFault fault = watch_.check(result);

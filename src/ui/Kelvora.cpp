@@ -26,8 +26,10 @@ using Row = FieldRow<Kelvora>;
 constexpr Row roomRow(QLabel* Kelvora::*caption, const char* captionName, const char* captionText,
                       int captionLeftTw, QLineEdit* Kelvora::*field, const char* fieldName,
                       const char* initialText, TwipsRect fieldAt) {
-    return {caption, {captionName, captionText, {captionLeftTw, fieldAt.top, 0, fieldAt.height}},
-            field, {fieldName, initialText, fieldAt}};
+    return {caption,
+            {captionName, captionText, {captionLeftTw, fieldAt.top, 0, fieldAt.height}},
+            field,
+            {fieldName, initialText, fieldAt}};
 }
 
 constexpr int airFieldWidthTw = 855;
@@ -44,12 +46,12 @@ constexpr TwipsRect indoorField(int topTw) {
 }
 
 const Row roomRows[] = {
-    roomRow(&Kelvora::Label1, "Label1", "Tên phòng", 120, &Kelvora::txttenphong, "txttenphong",
-            "", {1080, 240, 2295, roomFieldHeightTw}),
+    roomRow(&Kelvora::Label1, "Label1", "Tên phòng", 120, &Kelvora::txttenphong, "txttenphong", "",
+            {1080, 240, 2295, roomFieldHeightTw}),
     roomRow(&Kelvora::Label2, "Label2", "Diện tích phòng (m2)", 3480, &Kelvora::txtdientich,
             "txtdientich", "60", {5640, 240, 735, roomFieldHeightTw}),
-    roomRow(&Kelvora::Label4, "Label4", "Số người", 6480, &Kelvora::txtsonguoi, "txtsonguoi",
-            "21", {7680, 240, 855, roomFieldHeightTw}),
+    roomRow(&Kelvora::Label4, "Label4", "Số người", 6480, &Kelvora::txtsonguoi, "txtsonguoi", "21",
+            {7680, 240, 855, roomFieldHeightTw}),
     roomRow(&Kelvora::Label5, "Label5", "Nhiệt độ không khí ngoài trời (oC)", outdoorCaptionLeftTw,
             &Kelvora::txtnhietdongoai, "txtnhietdongoai", "34.6", outdoorField(600)),
     roomRow(&Kelvora::Label6, "Label6", "Nhiệt độ không khí trong phòng (oC)", indoorCaptionLeftTw,
@@ -79,7 +81,9 @@ constexpr int captionToFieldTw = 240; // a result stands this far below its capt
 constexpr Row resultCell(QLabel* Kelvora::*caption, const char* captionName,
                          const char* captionText, QLineEdit* Kelvora::*field, const char* fieldName,
                          int leftTw, int captionTopTw, int widthTw) {
-    return {caption, {captionName, captionText, {leftTw, captionTopTw, 0, 0}}, field,
+    return {caption,
+            {captionName, captionText, {leftTw, captionTopTw, 0, 0}},
+            field,
             {fieldName, "0", {leftTw, captionTopTw + captionToFieldTw, widthTw, resultHeightTw}}};
 }
 
@@ -96,8 +100,8 @@ const Row resultCells[] = {
                &Kelvora::txtQtong, "txtQtong", 5160, 1080, totalWidthTw),
     resultCell(&Kelvora::Label14, "Label14", "Q5 Max", &Kelvora::txtq5max, "txtq5max", 240, 1800,
                componentWidthTw),
-    resultCell(&Kelvora::Label15, "Label15", "Q7 Max", &Kelvora::txtq7max, "txtq7max", 2400,
-               1800, componentWidthTw),
+    resultCell(&Kelvora::Label15, "Label15", "Q7 Max", &Kelvora::txtq7max, "txtq7max", 2400, 1800,
+               componentWidthTw),
     resultCell(&Kelvora::Label13, "Label13", "Nhiệt tổng Q Max", &Kelvora::txtqtongmax,
                "txtqtongmax", 5160, 1800, totalWidthTw),
 };
@@ -130,28 +134,48 @@ Kelvora::Kelvora(QWidget* parent)
     buildRoom();
     buildResults();
 
-    tinh = makeButton(this, "tinh", "Tính", {2520, 5400, 1215, 495});
-    cmdxoa = makeButton(this, "cmdxoa", "Xoá", {3960, 5400, 1215, 495});
-    cmdthoat = makeButton(this, "cmdthoat", "Thoát", {5400, 5400, 1215, 495});
+    tinh = makeControl<QPushButton>(this, "tinh", "Tính", {2520, 5400, 1215, 495});
+    cmdxoa = makeControl<QPushButton>(this, "cmdxoa", "Xoá", {3960, 5400, 1215, 495});
+    cmdthoat = makeControl<QPushButton>(this, "cmdthoat", "Thoát", {5400, 5400, 1215, 495});
     connect(tinh, &QPushButton::clicked, this, &Kelvora::tinh_Click);
     connect(cmdxoa, &QPushButton::clicked, this, &Kelvora::cmdxoa_Click);
     connect(cmdthoat, &QPushButton::clicked, this, &Kelvora::cmdthoat_Click);
 
-    chainFocus({loaiQ,           txtQ6,           txtQ7,          txtQ8,
-                txtQtong,        txtQ1,           txtQ2,          txtQ3,
-                txtQ4,           txtQ5,           txttenphong,    txtdientich,
-                txtsonguoi,      txtnhietdongoai, txtnhietdotrong, txtdoamngoai,
-                txtdoamtrong,    txtdungamngoai,  txtdungamtrong, tinh,
-                txtenthanpyngoai, txtenthanpytrong, txtqtongmax,  txtq5max,
-                txtq7max,        cmdxoa,          cmdthoat});
+    chainFocus({loaiQ,
+                txtQ6,
+                txtQ7,
+                txtQ8,
+                txtQtong,
+                txtQ1,
+                txtQ2,
+                txtQ3,
+                txtQ4,
+                txtQ5,
+                txttenphong,
+                txtdientich,
+                txtsonguoi,
+                txtnhietdongoai,
+                txtnhietdotrong,
+                txtdoamngoai,
+                txtdoamtrong,
+                txtdungamngoai,
+                txtdungamtrong,
+                tinh,
+                txtenthanpyngoai,
+                txtenthanpytrong,
+                txtqtongmax,
+                txtq5max,
+                txtq7max,
+                cmdxoa,
+                cmdthoat});
     loaiQ->setFocus();
 }
 
 void Kelvora::buildRoom() {
     buildRows<Kelvora>(*this, this, roomRows);
 
-    CHONLOAINHIETTHUA =
-        makeLabel(this, "CHONLOAINHIETTHUA", "Chọn loại nhiệt thừa tính", {120, 2040, 0, 0});
+    CHONLOAINHIETTHUA = makeControl<QLabel>(this, "CHONLOAINHIETTHUA", "Chọn loại nhiệt thừa tính",
+                                            {120, 2040, 0, 0});
     loaiQ = new QListWidget(this);
     loaiQ->setObjectName(QStringLiteral("loaiQ"));
     loaiQ->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -173,10 +197,8 @@ void Kelvora::buildRoom() {
 }
 
 void Kelvora::buildResults() {
-    Frame1 = new QGroupBox(QString::fromUtf8("Kết quả"), this);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    placeInTwips(Frame1, {120, 2760, 7935, 2535});
-    Label10 = makeLabel(Frame1, "Label10", "Đơn vị tính: W", {6600, 240, 0, 0});
+    Frame1 = makeControl<QGroupBox>(this, "Frame1", "Kết quả", {120, 2760, 7935, 2535});
+    Label10 = makeControl<QLabel>(Frame1, "Label10", "Đơn vị tính: W", {6600, 240, 0, 0});
     buildRows<Kelvora>(*this, Frame1, resultCells);
 }
 
@@ -206,7 +228,9 @@ void Kelvora::cmdxoa_Click() {
         result->setText(QStringLiteral("0"));
 }
 
-void Kelvora::cmdthoat_Click() { close(); }
+void Kelvora::cmdthoat_Click() {
+    close();
+}
 
 void Kelvora::loaiQ_Click() {
     calculators_.hide(Component::Q1);
@@ -232,10 +256,9 @@ void Kelvora::loaiQ_Click() {
 
 bool Kelvora::airConditionsFilled(RoomCheck check) const {
     // Only an exactly empty text fails: a blank passes, and nothing is parsed.
-    const bool shortSetFilled = !txtnhietdotrong->text().isEmpty() &&
-                                !txtnhietdongoai->text().isEmpty() &&
-                                !txtdungamtrong->text().isEmpty() &&
-                                !txtdungamngoai->text().isEmpty();
+    const bool shortSetFilled =
+        !txtnhietdotrong->text().isEmpty() && !txtnhietdongoai->text().isEmpty() &&
+        !txtdungamtrong->text().isEmpty() && !txtdungamngoai->text().isEmpty();
     if (check == RoomCheck::Short)
         return shortSetFilled;
     return shortSetFilled && !txtsonguoi->text().isEmpty() && !txtdoamtrong->text().isEmpty() &&

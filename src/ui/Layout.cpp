@@ -1,8 +1,5 @@
 #include "Layout.h"
 
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QWidget>
 
 namespace kelvora::ui {
@@ -11,10 +8,6 @@ namespace {
 
 constexpr int twipsPerInch = 1440;
 constexpr double captionPointSize = 9.75;
-
-void name(QWidget* widget, const char* objectName) {
-    widget->setObjectName(QString::fromLatin1(objectName));
-}
 
 } // namespace
 
@@ -38,30 +31,6 @@ QFont captionFont() {
     font.setPointSizeF(captionPointSize);
     font.setStyleHint(QFont::Serif);
     return font;
-}
-
-QLabel* makeLabel(QWidget* parent, const char* objectName, const char* text,
-                  const TwipsRect& rect) {
-    auto* label = new QLabel(QString::fromUtf8(text), parent);
-    name(label, objectName);
-    placeInTwips(label, rect);
-    return label;
-}
-
-QLineEdit* makeField(QWidget* parent, const char* objectName, const char* text,
-                     const TwipsRect& rect) {
-    auto* field = new QLineEdit(QString::fromUtf8(text), parent);
-    name(field, objectName);
-    placeInTwips(field, rect);
-    return field;
-}
-
-QPushButton* makeButton(QWidget* parent, const char* objectName, const char* caption,
-                        const TwipsRect& rect) {
-    auto* button = new QPushButton(QString::fromUtf8(caption), parent);
-    name(button, objectName);
-    placeInTwips(button, rect);
-    return button;
 }
 
 void chainFocus(std::initializer_list<QWidget*> order) {

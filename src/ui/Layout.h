@@ -11,9 +11,6 @@
 
 #include <initializer_list>
 
-class QLabel;
-class QLineEdit;
-class QPushButton;
 class QWidget;
 
 namespace kelvora::ui {
@@ -38,13 +35,17 @@ void setInsideSizeInTwips(QWidget* window, int widthTwips, int heightTwips);
 // The serif face the windows were drawn for, with the Vietnamese glyphs.
 [[nodiscard]] QFont captionFont();
 
-// Texts come as UTF-8 literals, as they are written in the sources.
-[[nodiscard]] QLabel* makeLabel(QWidget* parent, const char* name, const char* text,
-                                const TwipsRect& rect);
-[[nodiscard]] QLineEdit* makeField(QWidget* parent, const char* name, const char* text,
-                                   const TwipsRect& rect);
-[[nodiscard]] QPushButton* makeButton(QWidget* parent, const char* name, const char* caption,
-                                      const TwipsRect& rect);
+// A control of a kind whose constructor takes its text and its parent
+// (QLabel, QLineEdit, QPushButton, QGroupBox), named and placed. Texts come as
+// UTF-8 literals, as they are written in the sources.
+template <class Control>
+[[nodiscard]] Control* makeControl(QWidget* parent, const char* name, const char* text,
+                                   const TwipsRect& rect) {
+    auto* control = new Control(QString::fromUtf8(text), parent);
+    control->setObjectName(QString::fromLatin1(name));
+    placeInTwips(control, rect);
+    return control;
+}
 
 // The Tab key visits the widgets in this order.
 void chainFocus(std::initializer_list<QWidget*> order);

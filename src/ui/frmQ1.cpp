@@ -16,9 +16,9 @@ using Row = FieldRow<frmQ1>;
 constexpr Row machineRow(int topTw, QLabel* frmQ1::*caption, const char* captionName,
                          const char* captionText, QLineEdit* frmQ1::*field, const char* fieldName,
                          QLabel* frmQ1::*unit, const char* unitName) {
-    return {caption,  {captionName, captionText, {120, topTw, 2415, 255}},
-            field,    {fieldName, "", {2520, topTw, 735, 285}},
-            unit,     {unitName, "Máy ", {3360, topTw, 615, 255}}};
+    return {caption, {captionName, captionText, {120, topTw, 2415, 255}},
+            field,   {fieldName, "", {2520, topTw, 735, 285}},
+            unit,    {unitName, "Máy ", {3360, topTw, 615, 255}}};
 }
 
 const Row rows[] = {
@@ -30,13 +30,16 @@ const Row rows[] = {
                &frmQ1::Label11, "Label11"),
     machineRow(1320, &frmQ1::Label4, "Label4", "Số máy Photo", &frmQ1::txtsomayphoto,
                "txtsomayphoto", &frmQ1::Label12, "Label12"),
-    machineRow(1680, &frmQ1::Label5, "Label5", "Số máy Scan", &frmQ1::txtsomayscan,
-               "txtsomayscan", &frmQ1::Label13, "Label13"),
+    machineRow(1680, &frmQ1::Label5, "Label5", "Số máy Scan", &frmQ1::txtsomayscan, "txtsomayscan",
+               &frmQ1::Label13, "Label13"),
     machineRow(2040, &frmQ1::Label6, "Label6", "Số máy Chiếu", &frmQ1::txtsomaychieu,
                "txtsomaychieu", &frmQ1::Label14, "Label14"),
-    {&frmQ1::Label7, {"Label7", "Công suất các thiết bị  khác", {120, 2400, 2415, 255}},
-     &frmQ1::txtcongsuatmaykhac, {"txtcongsuatmaykhac", "0", {2520, 2400, 735, 285}},
-     &frmQ1::Label10, {"Label10", "W", {3360, 2520, 735, 255}}},
+    {&frmQ1::Label7,
+     {"Label7", "Công suất các thiết bị  khác", {120, 2400, 2415, 255}},
+     &frmQ1::txtcongsuatmaykhac,
+     {"txtcongsuatmaykhac", "0", {2520, 2400, 735, 285}},
+     &frmQ1::Label10,
+     {"Label10", "W", {3360, 2520, 735, 255}}},
 };
 
 } // namespace
@@ -44,7 +47,7 @@ const Row rows[] = {
 frmQ1::frmQ1(Kelvora& room)
     : CalculatorWindow(room, "frmQ1", "Tinh Nhiet do may moc ", 5160, 3900) {
     buildRows<frmQ1>(*this, this, rows);
-    cmdtinh = makeButton(this, "cmdtinh", "Tính", {1680, 3120, 1215, 495});
+    cmdtinh = makeControl<QPushButton>(this, "cmdtinh", "Tính", {1680, 3120, 1215, 495});
     connect(cmdtinh, &QPushButton::clicked, this, &frmQ1::cmdtinh_Click);
 
     chainFocus({cmdtinh, txtsomaytinh, txtcongsuatmaykhac, txtsomaychieu, txtsomayscan,

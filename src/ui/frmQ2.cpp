@@ -37,9 +37,10 @@ const Row rows[] = {
 
 } // namespace
 
-frmQ2::frmQ2(Kelvora& room) : CalculatorWindow(room, "frmQ2", "Nhập", 5160, 2415) {
+frmQ2::frmQ2(Kelvora& room)
+    : CalculatorWindow(room, "frmQ2", "Nhập", 5160, 2415) {
     buildRows<frmQ2>(*this, this, rows);
-    tinh = makeButton(this, "tinh", "Tính", {2280, 1680, 855, 375});
+    tinh = makeControl<QPushButton>(this, "tinh", "Tính", {2280, 1680, 855, 375});
     connect(tinh, &QPushButton::clicked, this, &frmQ2::tinh_Click);
     connect(txttieuchuan, &QLineEdit::textChanged, this, &frmQ2::txttieuchuan_Change);
 
@@ -53,7 +54,9 @@ void frmQ2::Form_Load() {
     tinh->setEnabled(false);
 }
 
-void frmQ2::txttieuchuan_Change() { tinh->setEnabled(true); }
+void frmQ2::txttieuchuan_Change() {
+    tinh->setEnabled(true);
+}
 
 void frmQ2::tinh_Click() {
     FaultCheck faults(this);

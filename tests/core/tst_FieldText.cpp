@@ -121,7 +121,10 @@ void tst_FieldText::readsAnyCharacters() {
     for (int c = 1; c < 256; ++c)
         allBytes.push_back(static_cast<char>(c));
     QCOMPARE(fieldValue(allBytes), 0.0);
-    QCOMPARE(fieldValue(std::string("4\0" "2", 3)), 4.0);
+    QCOMPARE(fieldValue(std::string("4\0"
+                                    "2",
+                                    3)),
+             4.0);
 }
 
 void tst_FieldText::roundsHalfToEven_data() {

@@ -97,19 +97,22 @@ void tst_Formulas::totals_data() {
     QTest::addColumn<QString>("average");
     QTest::addColumn<QString>("maximum");
 
-    QTest::newRow("nothing yet") << ComponentsW{} << 0.0 << 0.0 << "0" << "0";
+    QTest::newRow("nothing yet") << ComponentsW{} << 0.0 << 0.0 << "0"
+                                 << "0";
     QTest::newRow("every component")
         << ComponentsW{100, 200, 300, 400, 500, 600, 700, 800} << 900.0 << 1000.0 << "3600"
         << "4300";
-    QTest::newRow("peaks left at 0") << ComponentsW{0, 0, 0, 0, 500, 0, 700, 0} << 0.0 << 0.0
-                                     << "1200" << "0";
+    QTest::newRow("peaks left at 0")
+        << ComponentsW{0, 0, 0, 0, 500, 0, 700, 0} << 0.0 << 0.0 << "1200"
+        << "0";
     QTest::newRow("not rounded") << ComponentsW{0.1, 0.2, 0, 0, 0, 0, 0, 0} << 0.0 << 0.0 << "0.3"
                                  << "0.3";
-    QTest::newRow("quarter watts") << ComponentsW{1.25, 2, 0, 0, 0, 0, 0, 0} << 0.0 << 0.0
-                                   << "3.25" << "3.25";
+    QTest::newRow("quarter watts") << ComponentsW{1.25, 2, 0, 0, 0, 0, 0, 0} << 0.0 << 0.0 << "3.25"
+                                   << "3.25";
     // Left to right: 1E+16 + 1 + 1 loses both ones, 1 + 1 + 1E+16 does not.
-    QTest::newRow("order of the sum") << ComponentsW{1e16, 1, 1, 0, 0, 0, 0, -1e16} << 0.0
-                                      << 0.0 << "0" << "0";
+    QTest::newRow("order of the sum")
+        << ComponentsW{1e16, 1, 1, 0, 0, 0, 0, -1e16} << 0.0 << 0.0 << "0"
+        << "0";
 }
 
 void tst_Formulas::totals() {
@@ -130,21 +133,28 @@ void tst_Formulas::faults_data() {
     QTest::addColumn<ArithmeticFault>("fault");
     QTest::addColumn<QString>("message");
 
-    QTest::newRow("ordinary") << "60" << "11" << 1 << ArithmeticFault::None << "";
-    QTest::newRow("sum overflows") << "1E308" << "1E308" << 0 << ArithmeticFault::Overflow
-                                   << "Loi tinh toan: so qua lon";
-    QTest::newRow("product overflows") << "1E200" << "1E200" << 1 << ArithmeticFault::Overflow
-                                       << "Loi tinh toan: so qua lon";
-    QTest::newRow("number read beyond range") << "1e999" << "0" << 1 << ArithmeticFault::Overflow
-                                              << "Loi tinh toan: so qua lon";
+    QTest::newRow("ordinary") << "60"
+                              << "11" << 1 << ArithmeticFault::None << "";
+    QTest::newRow("sum overflows")
+        << "1E308"
+        << "1E308" << 0 << ArithmeticFault::Overflow << "Loi tinh toan: so qua lon";
+    QTest::newRow("product overflows")
+        << "1E200"
+        << "1E200" << 1 << ArithmeticFault::Overflow << "Loi tinh toan: so qua lon";
+    QTest::newRow("number read beyond range")
+        << "1e999"
+        << "0" << 1 << ArithmeticFault::Overflow << "Loi tinh toan: so qua lon";
     QTest::newRow("read overflow, then inf - inf")
-        << "1e999" << "1e999" << 3 << ArithmeticFault::Overflow << "Loi tinh toan: so qua lon";
-    QTest::newRow("divide by zero") << "5" << "" << 2 << ArithmeticFault::ZeroDivide
-                                    << "Loi tinh toan: chia cho 0";
-    QTest::newRow("zero by zero") << "0" << "0" << 2 << ArithmeticFault::Invalid
+        << "1e999"
+        << "1e999" << 3 << ArithmeticFault::Overflow << "Loi tinh toan: so qua lon";
+    QTest::newRow("divide by zero")
+        << "5"
+        << "" << 2 << ArithmeticFault::ZeroDivide << "Loi tinh toan: chia cho 0";
+    QTest::newRow("zero by zero") << "0"
+                                  << "0" << 2 << ArithmeticFault::Invalid
                                   << "Loi tinh toan: phep tinh khong hop le";
-    QTest::newRow("underflow is no fault") << "1E-300" << "1E-300" << 1 << ArithmeticFault::None
-                                           << "";
+    QTest::newRow("underflow is no fault") << "1E-300"
+                                           << "1E-300" << 1 << ArithmeticFault::None << "";
 }
 
 void tst_Formulas::faults() {
@@ -160,10 +170,18 @@ void tst_Formulas::faults() {
     volatile double b = fieldValue(second.toStdString());
     double result = 0;
     switch (operation) {
-    case 0: result = a + b; break;
-    case 1: result = a * b; break;
-    case 2: result = a / b; break;
-    default: result = a - b; break;
+    case 0:
+        result = a + b;
+        break;
+    case 1:
+        result = a * b;
+        break;
+    case 2:
+        result = a / b;
+        break;
+    default:
+        result = a - b;
+        break;
     }
     QCOMPARE(watch.check(result), fault);
     QCOMPARE(QString::fromUtf8(faultMessage(fault).data(),

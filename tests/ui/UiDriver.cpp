@@ -1,0 +1,111 @@
+#include "UiDriver.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <QWindow>
+
+namespace kelvora::ui::test {
+
+namespace {
+
+// A message handler is a plain function, so the one it passes messages on to
+// has to live beside it.
+QtMessageHandler& passOnTo() {
+    static QtMessageHandler handler = nullptr;
+    return handler;
+}
+
+void dropOffscreenComplaints(QtMsgType type, const QMessageLogContext& context,
+                             const QString& message) {
+    if (type == QtWarningMsg && message.startsWith(QLatin1String("This plugin does not support")))
+        return;
+    if (passOnTo() != nullptr)
+        passOnTo()(type, context, message);
+}
+
+} // namespace
+
+MessageBoxAnswerer::MessageBoxAnswerer()
+    : previousHandler_(qInstallMessageHandler(dropOffscreenComplaints)) {
+    passOnTo() = previousHandler_;
+    timer_.setInterval(5);
+    connect(&timer_, &QTimer::timeout, this, &MessageBoxAnswerer::answer);
+    timer_.start();
+}
+
+MessageBoxAnswerer::~MessageBoxAnswerer() {
+    qInstallMessageHandler(previousHandler_);
+    passOnTo() = nullptr;
+}
+
+void MessageBoxAnswerer::answer() {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (box == nullptr || !box->isVisible())
+        return;
+    messages_ << box->text();
+    const QList<QAbstractButton*> buttons = box->buttons();
+    if (box->windowTitle() != QLatin1String("Kelvora") || buttons.size() != 1 ||
+        box->standardButton(buttons.front()) != QMessageBox::Ok)
+        wellFormed_ = false;
+    QTest::mouseClick(buttons.front(), Qt::LeftButton);
+}
+
+Session::Session() {
+    window.show();
+    exposed_ = QTest::qWaitForWindowExposed(&window);
+}
+
+QString controlText(const QWidget* control) {
+    if (const auto* edit = qobject_cast<const QLineEdit*>(control))
+        return edit->text();
+    if (const auto* label = qobject_cast<const QLabel*>(control))
+        return label->text();
+    if (const auto* button = qobject_cast<const QAbstractButton*>(control))
+        return button->text();
+    if (const auto* frame = qobject_cast<const QGroupBox*>(control))
+        return frame->title();
+    return QStringLiteral("<not a control with a text>");
+}
+
+void typeKeys(QWidget* widget, const QString& text) {
+    for (const QChar c : text) {
+        if (c.unicode() < 0x80) {
+            QTest::keyClicks(widget, QString(c));
+        } else {
+            QTest::sendKeyEvent(QTest::KeyAction::Press, widget, Qt::Key_unknown, QString(c),
+                                Qt::NoModifier);
+            QTest::sendKeyEvent(QTest::KeyAction::Release, widget, Qt::Key_unknown, QString(c),
+                                Qt::NoModifier);
+        }
+    }
+}
+
+void retype(QLineEdit* field, const QString& text) {
+    field->setFocus();
+    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(field, Qt::Key_Backspace);
+    typeKeys(field, text);
+}
+
+void clickEntry(QListWidget* list, int row) {
+    QListWidgetItem* entry = list->item(row);
+    list->scrollToItem(entry);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      list->visualItemRect(entry).center());
+}
+
+void clickButton(QWidget* button) {
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+void closeBox(QWidget* window) {
+    window->windowHandle()->close();
+}
+
+} // namespace kelvora::ui::test
