@@ -31,11 +31,12 @@ fi
 werror=OFF
 [ "${CI:-}" = true ] && werror=ON
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKELVORA_WERROR="$werror"
-cmake --build build -j "$(nproc)"
-
 if [ "$mode" = test ]; then
+    cmake --build build -j "$(nproc)"
     exec ctest --test-dir build --output-on-failure
 fi
+
+cmake --build build -j "$(nproc)" --target kelvora
 
 # A desktop session provides this; a bare root shell does not, and Qt would
 # complain on every start before falling back to the same kind of folder.
