@@ -202,21 +202,21 @@ void Kelvora::buildResults() {
     buildRows<Kelvora>(*this, Frame1, resultCells);
 }
 
+ComponentsW Kelvora::componentsW() const {
+    return {fieldValue(txtQ1), fieldValue(txtQ2), fieldValue(txtQ3), fieldValue(txtQ4),
+            fieldValue(txtQ5), fieldValue(txtQ6), fieldValue(txtQ7), fieldValue(txtQ8)};
+}
+
 void Kelvora::tinh_Click() {
     FaultCheck faults(this);
-    const ComponentsW components = {fieldValue(txtQ1), fieldValue(txtQ2), fieldValue(txtQ3),
-                                    fieldValue(txtQ4), fieldValue(txtQ5), fieldValue(txtQ6),
-                                    fieldValue(txtQ7), fieldValue(txtQ8)};
-    const double averageW = averageTotalW(components);
+    const double averageW = averageTotalW(componentsW());
     if (!faults.passed(averageW))
         return;
     writeUnrounded(txtQtong, averageW);
 
-    // Read afresh: the average's write is behind us.
-    const ComponentsW again = {fieldValue(txtQ1), fieldValue(txtQ2), fieldValue(txtQ3),
-                               fieldValue(txtQ4), fieldValue(txtQ5), fieldValue(txtQ6),
-                               fieldValue(txtQ7), fieldValue(txtQ8)};
-    const double maximumW = maximumTotalW(again, fieldValue(txtq5max), fieldValue(txtq7max));
+    // The components are read afresh for the maximum, after the average's write.
+    const double maximumW =
+        maximumTotalW(componentsW(), fieldValue(txtq5max), fieldValue(txtq7max));
     if (!faults.passed(maximumW))
         return;
     writeUnrounded(txtqtongmax, maximumW);
@@ -266,8 +266,8 @@ bool Kelvora::airConditionsFilled(RoomCheck check) const {
 }
 
 void Kelvora::closeEvent(QCloseEvent* event) {
-    // The calculators are windows of their own: left alone, a shown one would
-    // keep the program running after its main window has gone.
+    // The calculators are windows of their own and do not close with this one;
+    // they go first, so that nothing of the run outlives its main window.
     calculators_.destroyAll();
     QWidget::closeEvent(event);
 }

@@ -100,6 +100,7 @@ private:
     void buildRoom();
     void buildResults();
     [[nodiscard]] bool airConditionsFilled(RoomCheck check) const;
+    [[nodiscard]] ComponentsW componentsW() const; // txtQ1 ... txtQ8, in W
 
     CalculatorWindows calculators_;
 };
