@@ -74,15 +74,19 @@ QString controlText(const QWidget* control) {
 }
 
 void typeKeys(QWidget* widget, const QString& text) {
-    for (const QChar c : text) {
-        if (c.unicode() < 0x80) {
-            QTest::keyClicks(widget, QString(c));
-        } else {
-            QTest::sendKeyEvent(QTest::KeyAction::Press, widget, Qt::Key_unknown, QString(c),
-                                Qt::NoModifier);
-            QTest::sendKeyEvent(QTest::KeyAction::Release, widget, Qt::Key_unknown, QString(c),
-                                Qt::NoModifier);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i].unicode() < 0x80) {
+            QTest::keyClicks(widget, QString(text[i]));
+            continue;
         }
+        // One key event a character, a surrogate pair being one character.
+        const qsizetype length = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        const QString character = text.mid(i, length);
+        i += length - 1;
+        QTest::sendKeyEvent(QTest::KeyAction::Press, widget, Qt::Key_unknown, character,
+                            Qt::NoModifier);
+        QTest::sendKeyEvent(QTest::KeyAction::Release, widget, Qt::Key_unknown, character,
+                            Qt::NoModifier);
     }
 }
 

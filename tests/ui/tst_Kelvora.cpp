@@ -5,6 +5,7 @@
 #include "ui/Kelvora.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -33,6 +34,8 @@ private slots:
     void compute();
     void computeStopsOnAFault_data();
     void computeStopsOnAFault();
+    void pastedLongTextsReadByTheRule_data();
+    void pastedLongTextsReadByTheRule();
     void clearResetsTheResults();
     void exitEndsTheRun_data();
     void exitEndsTheRun();
@@ -262,6 +265,18 @@ void tst_Kelvora::compute_data() {
     QTest::newRow("letters, comma, blanks")
         << QStringList{"abc", "1,5", " 2 0", "", "", "", "", "", "", ""} << "21"
         << "21";
+    QTest::newRow("beyond Latin-1") << QStringList{QString::fromUtf8("12😀3"),
+                                                   QString::fromUtf8("数字5"),
+                                                   "",
+                                                   "",
+                                                   "",
+                                                   "",
+                                                   "",
+                                                   "",
+                                                   "",
+                                                   ""}
+                                    << "12"
+                                    << "12";
     QTest::newRow("Vietnamese text")
         << QStringList{"5 người", "Tính", "", "", "", "", "", "", "", ""} << "5"
         << "5";
@@ -340,6 +355,33 @@ void tst_Kelvora::computeStopsOnAFault() {
     clickButton(window->tinh);
     QCOMPARE(window->txtQtong->text(), QStringLiteral("0"));
     QVERIFY(answerer->messages().isEmpty());
+}
+
+void tst_Kelvora::pastedLongTextsReadByTheRule_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("average"); // empty: refused as too large
+    QTest::newRow("30 000 digits") << QString(30000, '9') << "";
+    QTest::newRow("a digit, then letters") << QString(29999, 'x').prepend('7') << "7";
+    QTest::newRow("blanks, then a digit") << QString(29999, ' ').append('4') << "4";
+    QTest::newRow("diacritics") << QString(30000, QChar(0x1EC7)) << "0";
+}
+
+void tst_Kelvora::pastedLongTextsReadByTheRule() {
+    QFETCH(QString, text);
+    QFETCH(QString, average);
+    QApplication::clipboard()->setText(text);
+    retype(window->txtQ3, "");
+    QTest::keyClick(window->txtQ3, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(window->txtQ3->text(), text);
+
+    clickButton(window->tinh);
+    if (average.isEmpty()) {
+        QCOMPARE(answerer->messages(), QStringList{QStringLiteral("Loi tinh toan: so qua lon")});
+        QCOMPARE(window->txtQtong->text(), QStringLiteral("0"));
+    } else {
+        QVERIFY(answerer->messages().isEmpty());
+        QCOMPARE(window->txtQtong->text(), average);
+    }
 }
 
 void tst_Kelvora::clearResetsTheResults() {
