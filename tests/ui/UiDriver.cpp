@@ -10,6 +10,8 @@
 #include <QTest>
 #include <QWindow>
 
+#include "ui/CalculatorWindow.h"
+
 namespace kelvora::ui::test {
 
 namespace {
@@ -56,9 +58,35 @@ void MessageBoxAnswerer::answer() {
     QTest::mouseClick(buttons.front(), Qt::LeftButton);
 }
 
-Session::Session() {
-    window.show();
-    exposed_ = QTest::qWaitForWindowExposed(&window);
+void SessionTest::init() {
+    answerer_ = std::make_unique<MessageBoxAnswerer>();
+    window_ = std::make_unique<Kelvora>();
+    answerer = answerer_.get();
+    window = window_.get();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+}
+
+void SessionTest::cleanup() {
+    QVERIFY2(answerer->allWellFormed(), "a message box was not titled Kelvora with one OK");
+    window_.reset();
+    answerer_.reset();
+}
+
+QWidget* SessionTest::openCalculator(int entry) {
+    clickEntry(window->loaiQ, entry);
+    QWidget* calculator = window->calculators().window(static_cast<Component>(entry));
+    if (calculator == nullptr || !QTest::qWaitForWindowExposed(calculator))
+        return nullptr;
+    return calculator;
+}
+
+QRect pixels(const QWidget* window, const QRect& twips) {
+    const int dpi = window->logicalDpiX();
+    const auto px = [dpi](int tw) {
+        return tw * dpi / 1440;
+    };
+    return {px(twips.left()), px(twips.top()), px(twips.width()), px(twips.height())};
 }
 
 QString controlText(const QWidget* control) {

@@ -5,10 +5,13 @@
 
 #include <QMessageBox>
 #include <QObject>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 #include <QTimer>
 #include <QtGlobal>
+
+#include <memory>
 
 #include "ui/Kelvora.h"
 
@@ -43,21 +46,30 @@ private:
     bool wellFormed_ = true;
 };
 
-// The program as a user starts it: the main window, shown, with every message
-// box answered for as long as it lives.
-class Session {
-public:
-    Session();
+// The base of every UI test: each test function meets the program as a user
+// starts it, its main window shown and every message box answered.
+class SessionTest : public QObject {
+    Q_OBJECT
 
-    // False when the main window never reached the screen.
-    [[nodiscard]] bool exposed() const { return exposed_; }
+protected:
+    // Shows the calculator of the list entry, as the user picks it; nullptr
+    // when the calculator does not appear.
+    QWidget* openCalculator(int entry);
 
-    MessageBoxAnswerer answerer;
-    Kelvora window;
+    MessageBoxAnswerer* answerer = nullptr;
+    Kelvora* window = nullptr;
+
+private slots:
+    void init();
+    void cleanup();
 
 private:
-    bool exposed_ = false;
+    std::unique_ptr<MessageBoxAnswerer> answerer_;
+    std::unique_ptr<Kelvora> window_;
 };
+
+// A rectangle in twips, in the window's logical pixels.
+[[nodiscard]] QRect pixels(const QWidget* window, const QRect& twips);
 
 // What a line edit, label or button shows, or a frame's title.
 [[nodiscard]] QString controlText(const QWidget* control);

@@ -12,8 +12,6 @@
 #include <QPushButton>
 #include <QTest>
 
-#include <memory>
-
 using kelvora::Component;
 using kelvora::ui::CalculatorWindow;
 using kelvora::ui::frmQ1;
@@ -25,13 +23,10 @@ namespace {
 const QString airConditionsMissing = QStringLiteral("Nhap so lieu nhiet do va dung am");
 }
 
-class tst_Dispatch : public QObject {
+class tst_Dispatch : public SessionTest {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-
     void checksTheAirConditions_data();
     void checksTheAirConditions();
     void firstPickCreatesEveryCalculator();
@@ -53,23 +48,7 @@ private:
         CalculatorWindow* w = window->calculators().window(c);
         return w != nullptr && w->isVisible();
     }
-
-    std::unique_ptr<Session> session;
-    MessageBoxAnswerer* answerer = nullptr;
-    Kelvora* window = nullptr;
 };
-
-void tst_Dispatch::init() {
-    session = std::make_unique<Session>();
-    answerer = &session->answerer;
-    window = &session->window;
-    QVERIFY(session->exposed());
-}
-
-void tst_Dispatch::cleanup() {
-    QVERIFY(answerer->allWellFormed());
-    session.reset();
-}
 
 void tst_Dispatch::checksTheAirConditions_data() {
     QTest::addColumn<QString>("field");

@@ -11,24 +11,17 @@
 #include <QPushButton>
 #include <QTest>
 
-#include <memory>
-
 using kelvora::Component;
 using kelvora::ui::Kelvora;
 using namespace kelvora::ui::test;
 
-class tst_Kelvora : public QObject {
+class tst_Kelvora : public SessionTest {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-
     void startsWithTheRoomRecord_data();
     void startsWithTheRoomRecord();
     void listsTheEightComponents();
-    void laidOutInTwips_data();
-    void laidOutInTwips();
     void tabVisitsTheFieldsInOrder();
     void compute_data();
     void compute();
@@ -42,23 +35,7 @@ private slots:
 
 private:
     QLineEdit* field(const char* name) const { return window->findChild<QLineEdit*>(name); }
-
-    std::unique_ptr<Session> session;
-    MessageBoxAnswerer* answerer = nullptr;
-    Kelvora* window = nullptr;
 };
-
-void tst_Kelvora::init() {
-    session = std::make_unique<Session>();
-    answerer = &session->answerer;
-    window = &session->window;
-    QVERIFY(session->exposed());
-}
-
-void tst_Kelvora::cleanup() {
-    QVERIFY(answerer->allWellFormed());
-    session.reset();
-}
 
 void tst_Kelvora::startsWithTheRoomRecord_data() {
     QTest::addColumn<QString>("name");
@@ -151,55 +128,6 @@ void tst_Kelvora::listsTheEightComponents() {
     QVERIFY(!list->viewport()->rect().intersects(list->visualItemRect(list->item(1))));
     QCOMPARE(window->focusWidget(), list);
     QVERIFY(window->calculators().window(Component::Q1) == nullptr);
-}
-
-void tst_Kelvora::laidOutInTwips_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QRect>("twips"); // width or height 0: the size was never fixed
-
-    QTest::newRow("window") << "" << QRect(0, 0, 8625, 6090);
-    QTest::newRow("txttenphong") << "txttenphong" << QRect(1080, 240, 2295, 285);
-    QTest::newRow("Label2") << "Label2" << QRect(3480, 240, 0, 0);
-    QTest::newRow("txtdientich") << "txtdientich" << QRect(5640, 240, 0, 0);
-    QTest::newRow("txtsonguoi") << "txtsonguoi" << QRect(7680, 240, 0, 0);
-    QTest::newRow("Label5") << "Label5" << QRect(120, 600, 0, 0);
-    QTest::newRow("txtnhietdongoai") << "txtnhietdongoai" << QRect(3240, 600, 855, 285);
-    QTest::newRow("Label7") << "Label7" << QRect(4200, 960, 0, 0);
-    QTest::newRow("txtdungamtrong") << "txtdungamtrong" << QRect(7680, 1320, 855, 285);
-    QTest::newRow("txtenthanpyngoai") << "txtenthanpyngoai" << QRect(3240, 1680, 855, 285);
-    QTest::newRow("CHONLOAINHIETTHUA") << "CHONLOAINHIETTHUA" << QRect(120, 2040, 0, 0);
-    QTest::newRow("loaiQ") << "loaiQ" << QRect(120, 2280, 6855, 315);
-    QTest::newRow("Frame1") << "Frame1" << QRect(120, 2760, 7935, 2535);
-    QTest::newRow("Label10") << "Label10" << QRect(6600, 240, 0, 0);
-    QTest::newRow("Q1") << "Q1" << QRect(240, 360, 0, 0);
-    QTest::newRow("txtQ4") << "txtQ4" << QRect(3480, 600, 1095, 375);
-    QTest::newRow("Q6") << "Q6" << QRect(1320, 1080, 0, 0);
-    QTest::newRow("txtQ7") << "txtQ7" << QRect(2400, 1320, 1095, 375);
-    QTest::newRow("txtQtong") << "txtQtong" << QRect(5160, 1320, 1455, 375);
-    QTest::newRow("Label15") << "Label15" << QRect(2400, 1800, 0, 0);
-    QTest::newRow("txtq5max") << "txtq5max" << QRect(240, 2040, 1095, 375);
-    QTest::newRow("txtqtongmax") << "txtqtongmax" << QRect(5160, 2040, 1455, 375);
-    QTest::newRow("tinh") << "tinh" << QRect(2520, 5400, 1215, 495);
-    QTest::newRow("cmdxoa") << "cmdxoa" << QRect(3960, 5400, 1215, 495);
-    QTest::newRow("cmdthoat") << "cmdthoat" << QRect(5400, 5400, 1215, 495);
-}
-
-void tst_Kelvora::laidOutInTwips() {
-    QFETCH(QString, name);
-    QFETCH(QRect, twips);
-    QWidget* widget = name.isEmpty() ? window : window->findChild<QWidget*>(name);
-    QVERIFY(widget != nullptr);
-    const QRect at = name.isEmpty() ? QRect(QPoint(0, 0), widget->size()) : widget->geometry();
-    const int dpi = window->logicalDpiX();
-    auto px = [dpi](int tw) {
-        return tw * dpi / 1440;
-    };
-    QCOMPARE(at.left(), px(twips.left()));
-    QCOMPARE(at.top(), px(twips.top()));
-    if (twips.width() > 0)
-        QCOMPARE(at.width(), px(twips.width()));
-    if (twips.height() > 0)
-        QCOMPARE(at.height(), px(twips.height()));
 }
 
 void tst_Kelvora::tabVisitsTheFieldsInOrder() {

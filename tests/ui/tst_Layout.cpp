@@ -1,0 +1,124 @@
+// Where every window puts its controls, measured in twips as the windows were
+// drawn, and whether each text fits the place it is given.
+
+#include "UiDriver.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+using namespace kelvora::ui::test;
+
+class tst_Layout : public SessionTest {
+    Q_OBJECT
+
+private slots:
+    void laidOutInTwips_data();
+    void laidOutInTwips();
+    void textsFitTheirPlaces_data();
+    void textsFitTheirPlaces();
+
+private:
+    // -1 is the main window, 0 to 7 the calculator of that list entry.
+    QWidget* show(int entry) { return entry < 0 ? window : openCalculator(entry); }
+};
+
+void tst_Layout::laidOutInTwips_data() {
+    QTest::addColumn<int>("entry");
+    QTest::addColumn<QString>("name"); // empty: the window's inside
+    QTest::addColumn<QRect>("twips");  // a width or height of 0 was never fixed
+
+    const struct {
+        int entry;
+        const char* name;
+        QRect twips;
+    } places[] = {
+        {-1, "", {0, 0, 8625, 6090}},
+        {-1, "txttenphong", {1080, 240, 2295, 285}},
+        {-1, "Label2", {3480, 240, 0, 0}},
+        {-1, "txtdientich", {5640, 240, 0, 0}},
+        {-1, "txtsonguoi", {7680, 240, 0, 0}},
+        {-1, "Label5", {120, 600, 0, 0}},
+        {-1, "txtnhietdongoai", {3240, 600, 855, 285}},
+        {-1, "Label7", {4200, 960, 0, 0}},
+        {-1, "txtdungamtrong", {7680, 1320, 855, 285}},
+        {-1, "txtenthanpyngoai", {3240, 1680, 855, 285}},
+        {-1, "CHONLOAINHIETTHUA", {120, 2040, 0, 0}},
+        {-1, "loaiQ", {120, 2280, 6855, 315}},
+        {-1, "Frame1", {120, 2760, 7935, 2535}},
+        {-1, "Label10", {6600, 240, 0, 0}},
+        {-1, "Q1", {240, 360, 0, 0}},
+        {-1, "txtQ4", {3480, 600, 1095, 375}},
+        {-1, "Q6", {1320, 1080, 0, 0}},
+        {-1, "txtQ7", {2400, 1320, 1095, 375}},
+        {-1, "txtQtong", {5160, 1320, 1455, 375}},
+        {-1, "Label15", {2400, 1800, 0, 0}},
+        {-1, "txtq5max", {240, 2040, 1095, 375}},
+        {-1, "txtqtongmax", {5160, 2040, 1455, 375}},
+        {-1, "tinh", {2520, 5400, 1215, 495}},
+        {-1, "cmdxoa", {3960, 5400, 1215, 495}},
+        {-1, "cmdthoat", {5400, 5400, 1215, 495}},
+        {0, "", {0, 0, 5160, 3900}},
+        {0, "Label2", {120, 240, 2415, 255}},
+        {0, "txtsomayscan", {2520, 1680, 735, 285}},
+        {0, "Label14", {3360, 2040, 615, 255}},
+        {0, "Label7", {120, 2400, 2415, 255}},
+        {0, "Label10", {3360, 2520, 735, 255}},
+        {0, "cmdtinh", {1680, 3120, 1215, 495}},
+        {1, "", {0, 0, 5160, 2415}},
+        {1, "Label1", {120, 120, 0, 0}},
+        {1, "txtdientich", {3240, 120, 1335, 375}},
+        {1, "txttieuchuan", {3240, 600, 1335, 375}},
+        {1, "tinh", {2280, 1680, 855, 375}},
+    };
+    for (const auto& place : places)
+        QTest::addRow("%d %s", place.entry, place.name) << place.entry << place.name << place.twips;
+}
+
+void tst_Layout::laidOutInTwips() {
+    QFETCH(int, entry);
+    QFETCH(QString, name);
+    QFETCH(QRect, twips);
+    QWidget* shown = show(entry);
+    QVERIFY(shown != nullptr);
+    QWidget* control = name.isEmpty() ? shown : shown->findChild<QWidget*>(name);
+    QVERIFY2(control != nullptr, qPrintable(name));
+    const QRect at = name.isEmpty() ? shown->rect() : control->geometry();
+    const QRect expected = pixels(shown, twips);
+    QCOMPARE(at.topLeft(), expected.topLeft());
+    if (twips.width() > 0)
+        QCOMPARE(at.width(), expected.width());
+    if (twips.height() > 0)
+        QCOMPARE(at.height(), expected.height());
+}
+
+void tst_Layout::textsFitTheirPlaces_data() {
+    QTest::addColumn<int>("entry"); // -1: the main window
+    QTest::newRow("main window") << -1;
+    QTest::newRow("equipment") << 0;
+    QTest::newRow("lighting") << 1;
+}
+
+void tst_Layout::textsFitTheirPlaces() {
+    QFETCH(int, entry);
+    QWidget* shown = show(entry);
+    QVERIFY(shown != nullptr);
+    const QRect inside = shown->rect();
+    for (const QLabel* label : shown->findChildren<QLabel*>()) {
+        const int needed = label->fontMetrics().horizontalAdvance(label->text());
+        QVERIFY2(needed <= label->contentsRect().width(), qPrintable(label->objectName()));
+        QVERIFY2(inside.contains(QRect(label->mapTo(shown, QPoint(0, 0)), label->size())),
+                 qPrintable(label->objectName()));
+    }
+    for (const QPushButton* button : shown->findChildren<QPushButton*>())
+        QVERIFY2(button->fontMetrics().horizontalAdvance(button->text()) < button->width(),
+                 qPrintable(button->objectName()));
+    for (const QListWidget* list : shown->findChildren<QListWidget*>())
+        for (int row = 0; row < list->count(); ++row)
+            QVERIFY(list->fontMetrics().horizontalAdvance(list->item(row)->text()) <
+                    list->viewport()->width());
+}
+
+QTEST_MAIN(tst_Layout)
+#include "tst_Layout.moc"
