@@ -17,7 +17,8 @@ using Row = FieldRow<frmQ2>;
 constexpr int rowHeightTw = 375;
 constexpr int fieldLeftTw = 3240;
 constexpr int fieldWidthTw = 1335;
-constexpr int unitLeftTw = fieldLeftTw + fieldWidthTw + 45;
+constexpr int unitGapTw = 45; // 3 px at 96 dpi between a field and its unit
+constexpr int unitLeftTw = fieldLeftTw + fieldWidthTw + unitGapTw;
 
 constexpr Row lightingRow(int topTw, QLabel* frmQ2::*caption, const char* captionName,
                           const char* captionText, QLineEdit* frmQ2::*field, const char* fieldName,
