@@ -1,5 +1,6 @@
 #include "Kelvora.h"
 
+#include "EntryList.h"
 #include "FieldRows.h"
 #include "Fields.h"
 #include "Layout.h"
@@ -107,15 +108,15 @@ const Row resultCells[] = {
 };
 
 // The list's entries, in the order of Component.
-const char* const componentEntries[] = {
-    "Nhiệt do máy móc Q1",
-    "Nhệt do đèn chiếu sáng Q2",
-    "Nhiệt do người toả ra Q3",
-    "Nhiệt do ro lọt không khí Q4",
-    "Nhiệt do bức xạ qua kính Q5",
-    "Nhiệt do thâm nhập qua kết cấu bao che do chênh lệch nhiệt độ  Q6",
-    "Nhiệt do bức xạ qua mái Q7",
-    "Nhiệt do xâm nhập qua nền Q8",
+const ListEntry componentEntries[] = {
+    {"Nhiệt do máy móc Q1"},
+    {"Nhệt do đèn chiếu sáng Q2"},
+    {"Nhiệt do người toả ra Q3"},
+    {"Nhiệt do ro lọt không khí Q4"},
+    {"Nhiệt do bức xạ qua kính Q5"},
+    {"Nhiệt do thâm nhập qua kết cấu bao che do chênh lệch nhiệt độ  Q6"},
+    {"Nhiệt do bức xạ qua mái Q7"},
+    {"Nhiệt do xâm nhập qua nền Q8"},
 };
 static_assert(std::size(componentEntries) == componentCount);
 
@@ -176,23 +177,8 @@ void Kelvora::buildRoom() {
 
     CHONLOAINHIETTHUA = makeControl<QLabel>(this, "CHONLOAINHIETTHUA", "Chọn loại nhiệt thừa tính",
                                             {120, 2040, 0, 0});
-    loaiQ = new QListWidget(this);
-    loaiQ->setObjectName(QStringLiteral("loaiQ"));
-    loaiQ->setSelectionMode(QAbstractItemView::SingleSelection);
-    loaiQ->setSortingEnabled(false);
-    loaiQ->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    placeInTwips(loaiQ, {120, 2280, 6855, 315});
-    // One entry fills the list's whole height, so that it shows exactly one
-    // and the scroll bar steps from entry to entry.
-    const QSize entrySize(loaiQ->width() - 2 * loaiQ->frameWidth(),
-                          loaiQ->height() - 2 * loaiQ->frameWidth());
-    for (const char* entry : componentEntries) {
-        auto* item = new QListWidgetItem(QString::fromUtf8(entry), loaiQ);
-        item->setSizeHint(entrySize);
-    }
-    // Without an explicit "no current entry", the first focus would make entry
-    // 0 current unselected, and the first Down key would skip it.
-    loaiQ->setCurrentIndex(QModelIndex());
+    loaiQ = makeEntryList(this, "loaiQ", {120, 2280, 6855, 315}, componentEntries);
+    CHONLOAINHIETTHUA->setBuddy(loaiQ);
     connect(loaiQ, &QListWidget::itemSelectionChanged, this, &Kelvora::loaiQ_Click);
 }
 
@@ -236,10 +222,10 @@ void Kelvora::loaiQ_Click() {
     calculators_.hide(Component::Q1);
     calculators_.hide(Component::Q2);
 
-    const QList<QListWidgetItem*> selected = loaiQ->selectedItems();
-    if (selected.isEmpty())
+    const std::optional<int> row = selectedRow(loaiQ);
+    if (!row)
         return;
-    const auto chosen = static_cast<Component>(loaiQ->row(selected.front()));
+    const auto chosen = static_cast<Component>(*row);
 
     if (!airConditionsFilled(roomCheckFor(chosen))) {
         showMessage(this, airConditionsMissing);
