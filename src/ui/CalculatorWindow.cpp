@@ -18,6 +18,13 @@ CalculatorWindow::CalculatorWindow(Kelvora& room, const char* name, const char* 
     setInsideSizeInTwips(this, widthTwips, heightTwips);
 }
 
+bool CalculatorWindow::deliver(FaultCheck& faults, QLineEdit* roomField, double resultW) {
+    if (!faults.passed(resultW))
+        return false;
+    writeRounded(roomField, resultW);
+    return true;
+}
+
 void CalculatorWindow::endVisit() {
     hide();
 }

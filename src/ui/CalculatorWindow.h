@@ -6,9 +6,12 @@
 // visit by hiding the window, which keeps its texts for the next visit; the
 // close box destroys it, and the dispatch creates it afresh the next time.
 
+#include "Fields.h"
+
 #include <QWidget>
 
 class QCloseEvent;
+class QLineEdit;
 
 namespace kelvora::ui {
 
@@ -28,6 +31,12 @@ signals:
 
 protected:
     [[nodiscard]] Kelvora& room() const { return room_; }
+
+    // Every compute ends the same way: a result that passed the fault check
+    // is written, rounded to whole watts, into a field of the room. A result
+    // that did not pass has had its message shown and is not written; the
+    // handler then returns and the window stays open.
+    [[nodiscard]] bool deliver(FaultCheck& faults, QLineEdit* roomField, double resultW);
 
     // A successful compute is over: the window steps aside and keeps its texts.
     void endVisit();

@@ -64,10 +64,8 @@ void frmQ1::cmdtinh_Click() {
                                        .scanners = fieldValue(txtsomayscan),
                                        .projectors = fieldValue(txtsomaychieu),
                                        .otherPowerW = fieldValue(txtcongsuatmaykhac)});
-    if (!faults.passed(q1W))
-        return;
-    writeRounded(room().txtQ1, q1W);
-    endVisit();
+    if (deliver(faults, room().txtQ1, q1W))
+        endVisit();
 }
 
 } // namespace kelvora::ui

@@ -69,10 +69,9 @@ void frmQ2::tinh_Click() {
         return;
     }
     const double q2W = lightingHeatW(fieldValue(txtdientich), standardWPerM2);
-    if (!faults.passed(q2W))
-        return;
-    writeRounded(room().txtQ2, q2W);
-    close();
+    // Unlike the others, this calculator forgets its texts after a compute.
+    if (deliver(faults, room().txtQ2, q2W))
+        close();
 }
 
 } // namespace kelvora::ui
