@@ -15,8 +15,9 @@ esac
 
 packages=(cmake g++ make pkg-config qt6-base-dev qt6-qpa-plugins libgl-dev
     fonts-liberation2 fontconfig)
-# The tests also check that the sources keep their committed format.
-[ "$mode" = test ] && packages+=(clang-format)
+# The tests also check that the sources keep their committed format, and build
+# and validate the Debian package.
+[ "$mode" = test ] && packages+=(clang-format dpkg-dev file desktop-file-utils appstream)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
