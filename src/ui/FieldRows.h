@@ -43,8 +43,7 @@ void buildRows(Window& window, QWidget* parent, std::span<const FieldRow<Window>
                                                   row.captionLabel.text, row.captionLabel.at);
         window.*row.field = makeControl<QLineEdit>(parent, row.fieldSpec.name, row.fieldSpec.text,
                                                    row.fieldSpec.at);
-        // The caption names the field for screen readers too.
-        (window.*row.caption)->setBuddy(window.*row.field);
+        nameByCaption(window.*row.caption, window.*row.field);
         if (row.unit != nullptr)
             window.*row.unit = makeControl<QLabel>(parent, row.unitLabel.name, row.unitLabel.text,
                                                    row.unitLabel.at);

@@ -178,7 +178,7 @@ void Kelvora::buildRoom() {
     CHONLOAINHIETTHUA = makeControl<QLabel>(this, "CHONLOAINHIETTHUA", "Chọn loại nhiệt thừa tính",
                                             {120, 2040, 0, 0});
     loaiQ = makeEntryList(this, "loaiQ", {120, 2280, 6855, 315}, componentEntries);
-    CHONLOAINHIETTHUA->setBuddy(loaiQ);
+    nameByCaption(CHONLOAINHIETTHUA, loaiQ);
     connect(loaiQ, &QListWidget::itemSelectionChanged, this, &Kelvora::loaiQ_Click);
 }
 

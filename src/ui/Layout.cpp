@@ -1,5 +1,6 @@
 #include "Layout.h"
 
+#include <QLabel>
 #include <QWidget>
 
 namespace kelvora::ui {
@@ -31,6 +32,11 @@ QFont captionFont() {
     font.setPointSizeF(captionPointSize);
     font.setStyleHint(QFont::Serif);
     return font;
+}
+
+void nameByCaption(QLabel* caption, QWidget* control) {
+    caption->setBuddy(control);
+    control->setAccessibleName(caption->text().simplified());
 }
 
 void chainFocus(std::initializer_list<QWidget*> order) {

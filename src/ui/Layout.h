@@ -11,6 +11,7 @@
 
 #include <initializer_list>
 
+class QLabel;
 class QWidget;
 
 namespace kelvora::ui {
@@ -46,6 +47,10 @@ template <class Control>
     placeInTwips(control, rect);
     return control;
 }
+
+// The caption beside a control names it, for screen readers too: a field is
+// named through its buddy by Qt itself, a list needs its name set.
+void nameByCaption(QLabel* caption, QWidget* control);
 
 // The Tab key visits the widgets in this order.
 void chainFocus(std::initializer_list<QWidget*> order);
