@@ -3,6 +3,8 @@
 
 #include "UiDriver.h"
 
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -14,15 +16,28 @@ class tst_Layout : public SessionTest {
     Q_OBJECT
 
 private slots:
+    void runsAtTheAskedScale();
     void laidOutInTwips_data();
     void laidOutInTwips();
     void textsFitTheirPlaces_data();
     void textsFitTheirPlaces();
+    void textsHaveTheirGlyphs_data() { textsFitTheirPlaces_data(); }
+    void textsHaveTheirGlyphs();
 
 private:
     // -1 is the main window, 0 to 7 the calculator of that list entry.
     QWidget* show(int entry) { return entry < 0 ? window : openCalculator(entry); }
 };
+
+// CTest runs this test again at other scales; make sure they took effect.
+void tst_Layout::runsAtTheAskedScale() {
+    const QByteArray scale = qgetenv("QT_SCALE_FACTOR");
+    const QByteArray fontDpi = qgetenv("QT_FONT_DPI");
+    if (!scale.isEmpty())
+        QCOMPARE(window->devicePixelRatioF(), scale.toDouble());
+    if (!fontDpi.isEmpty() && qgetenv("QT_ENABLE_HIGHDPI_SCALING") == "0")
+        QCOMPARE(window->logicalDpiX(), fontDpi.toInt());
+}
 
 void tst_Layout::laidOutInTwips_data() {
     QTest::addColumn<int>("entry");
@@ -118,6 +133,30 @@ void tst_Layout::textsFitTheirPlaces() {
         for (int row = 0; row < list->count(); ++row)
             QVERIFY(list->fontMetrics().horizontalAdvance(list->item(row)->text()) <
                     list->viewport()->width());
+}
+
+// Without the Liberation fonts, fontconfig would draw the captions in another
+// face, wider than the one they were placed for, or without the diacritics.
+void tst_Layout::textsHaveTheirGlyphs() {
+    QFETCH(int, entry);
+    QWidget* shown = show(entry);
+    QVERIFY(shown != nullptr);
+    QStringList texts;
+    for (const QLabel* label : shown->findChildren<QLabel*>())
+        texts << label->text();
+    for (const QPushButton* button : shown->findChildren<QPushButton*>())
+        texts << button->text();
+    for (const QListWidget* list : shown->findChildren<QListWidget*>())
+        for (int row = 0; row < list->count(); ++row)
+            texts << list->item(row)->text();
+    const QFont font = shown->font();
+    QVERIFY2(QFontInfo(font).family() == QLatin1String("Liberation Serif"),
+             "Liberation Serif is not installed (Debian: fonts-liberation2)");
+    const QFontMetrics metrics(font);
+    for (const QString& text : std::as_const(texts))
+        for (const char32_t character : text.toUcs4())
+            QVERIFY2(metrics.inFontUcs4(character),
+                     qPrintable(QStringLiteral("%1 in \"%2\"").arg(QChar(character), text)));
 }
 
 QTEST_MAIN(tst_Layout)
