@@ -23,7 +23,7 @@ constexpr GridShape gridShape = {.headingTopTw = 240,
                                  .headingHeightTw = 375,
                                  .cellWidthTw = 975,
                                  .cellHeightTw = 375,
-                                 // level with the fields' text
+                                 // a little below the top of their fields
                                  .captionLeftTw = 120,
                                  .captionDropTw = 120};
 
