@@ -55,8 +55,6 @@ class tst_GridFormulas : public QObject {
     Q_OBJECT
 
 private slots:
-    void facadeGain_data();
-    void facadeGain();
     void glazingHeat_data();
     void glazingHeat();
     void envelopeHeat_data();
@@ -64,25 +62,6 @@ private slots:
     void overflowIsAFault_data();
     void overflowIsAFault();
 };
-
-void tst_GridFormulas::facadeGain_data() {
-    QTest::addColumn<double>("areaM2");
-    QTest::addColumn<double>("intensity");
-    QTest::addColumn<double>("gainW");
-    QTest::newRow("east peak") << 10.0 << 634.0 << 1095.552;
-    QTest::newRow("west peak") << 5.0 << 634.0 << 547.776;
-    QTest::newRow("south peak") << 8.0 << 454.0 << 627.6096;
-    QTest::newRow("east average") << 10.0 << 432.0 << 746.496;
-    QTest::newRow("south average") << 8.0 << 238.0 << 329.0112;
-    QTest::newRow("negative area") << -10.0 << 634.0 << -1095.552;
-}
-
-void tst_GridFormulas::facadeGain() {
-    QFETCH(double, areaM2);
-    QFETCH(double, intensity);
-    QFETCH(double, gainW);
-    QCOMPARE(facadeGainW({areaM2, intensity}, workedGlass), gainW);
-}
 
 void tst_GridFormulas::glazingHeat_data() {
     QTest::addColumn<MainFacades>("facades");

@@ -374,10 +374,8 @@ void tst_GridCalculators::computes_data() {
              {"txtdtdong=12", "txtdttay=12", "txtdtnam=20", "txtdtbac=20", "txtdtkinh=8",
               "txtdttran=60", "txtdtsan=60", "txtdtcua=4"},
              "34.6", "25", "1321");
-    envelope("Q6 tie up", {"txtdtdong=5"}, "35", "25", "74");
     envelope("Q6 warmer inside", {"txtdtdong=10"}, "25", "30", "-74");
     envelope("Q6 tie down", {"txtdtdong=2.5", "txthstnDong=1", "txthsnddong=1"}, "34", "25", "22");
-    envelope("Q6 negative area", {"txtdtdong=-10"}, "34.6", "25", "-141");
     envelope("Q6 indoor emptied", {"txtdtdong=10"}, "34.6", "", "509");
     envelope("Q6 each element its own coefficients",
              {"txtdttay=10", "txthstnDong=100", "txthsndnam=100"}, "34.6", "25", "141");
