@@ -3,6 +3,8 @@
 #include "CalculatorWindow.h"
 #include "frmQ1.h"
 #include "frmQ2.h"
+#include "frmQ5.h"
+#include "frmQ6.h"
 
 namespace kelvora::ui {
 
@@ -15,6 +17,10 @@ CalculatorWindow* createCalculator(Component component, Kelvora& room) {
         return new frmQ1(room);
     case Component::Q2:
         return new frmQ2(room);
+    case Component::Q5:
+        return new frmQ5(room);
+    case Component::Q6:
+        return new frmQ6(room);
     default:
         return nullptr;
     }

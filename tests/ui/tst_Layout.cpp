@@ -86,6 +86,37 @@ void tst_Layout::laidOutInTwips_data() {
         {1, "txtdientich", {3240, 120, 1335, 375}},
         {1, "txttieuchuan", {3240, 600, 1335, 375}},
         {1, "tinh", {2280, 1680, 855, 375}},
+        {4, "", {0, 0, 11085, 4920}},
+        {4, "Label4", {3240, 240, 855, 375}},
+        {4, "Label9", {9960, 240, 855, 375}},
+        {4, "Label3", {120, 840, 0, 0}},
+        {4, "txtdong", {3240, 720, 975, 375}},
+        {4, "Text15", {4200, 1080, 975, 375}},
+        {4, "txttbn", {5160, 1440, 975, 375}},
+        {4, "txtcdbxB", {6120, 1800, 975, 375}},
+        {4, "txttn", {9960, 720, 975, 375}},
+        {4, "Label14", {120, 1920, 0, 0}},
+        {4, "Label1", {120, 2280, 3495, 315}},
+        {4, "lsthstrongsuot", {3240, 2280, 3135, 315}},
+        {4, "Label19", {6480, 2280, 1455, 285}},
+        {4, "txthstrongsuot", {8040, 2280, 615, 285}},
+        {4, "lsthsbamban", {3240, 2760, 3135, 315}},
+        {4, "txthskhucxa", {8040, 3240, 615, 285}},
+        {4, "Label22", {6480, 3720, 1455, 285}},
+        {4, "lsthstanxa", {3240, 3720, 3135, 315}},
+        {4, "tinh", {5640, 4320, 1335, 375}},
+        {5, "", {0, 0, 10260, 3660}},
+        {5, "Label4", {3000, 120, 735, 375}},
+        {5, "Label12", {8760, 120, 735, 375}},
+        {5, "Label1", {120, 540, 0, 255}},
+        {5, "txtdtdong", {3000, 480, 855, 375}},
+        {5, "txtdttay", {3840, 480, 735, 375}},
+        {5, "txthstntay", {3840, 1080, 735, 375}},
+        {5, "txthsndtay", {3840, 1680, 855, 375}},
+        {5, "txthstnkinh", {6240, 1080, 855, 375}},
+        {5, "Label3", {120, 1740, 0, 255}},
+        {5, "txthsndcua", {8760, 1680, 855, 375}},
+        {5, "cmdtinh", {5040, 2520, 1215, 495}},
     };
     for (const auto& place : places)
         QTest::addRow("%d %s", place.entry, place.name) << place.entry << place.name << place.twips;
@@ -113,6 +144,8 @@ void tst_Layout::textsFitTheirPlaces_data() {
     QTest::newRow("main window") << -1;
     QTest::newRow("equipment") << 0;
     QTest::newRow("lighting") << 1;
+    QTest::newRow("glazing") << 4;
+    QTest::newRow("envelope") << 5;
 }
 
 void tst_Layout::textsFitTheirPlaces() {

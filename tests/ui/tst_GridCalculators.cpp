@@ -1,0 +1,535 @@
+// The glazing and envelope calculators on the real windows: what they show,
+// their lists and focus order, the refraction pick that enables the glazing
+// compute, the worked examples typed and computed, the envelope's live
+// temperatures, and what a fault leaves behind.
+
+#include "UiDriver.h"
+#include "ui/Kelvora.h"
+#include "ui/frmQ5.h"
+#include "ui/frmQ6.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+using kelvora::Component;
+using kelvora::ui::frmQ5;
+using kelvora::ui::frmQ6;
+using namespace kelvora::ui::test;
+
+namespace {
+
+constexpr int glazingEntry = 4;
+constexpr int envelopeEntry = 5;
+const QString tooLarge = QStringLiteral("Loi tinh toan: so qua lon");
+
+// What each control shows when its window is created, as "name=text|name=text".
+const char* const glazingTexts[] = {
+    "Label4=Đông|Label18=Tây|Label23=Nam|Label8=Bắc|Label7=Đ-B|Label6=Đ-N|Label5=T-B|Label9=T-N",
+    "Label3=Diện tích kính chịu bức xạ|Label12=Giờ có bức xạ cực đại",
+    "Label17=Cường độ bức xạ trung bình(W/m2)|Label14=Cường độ bức xạ cực đại (W/m2)",
+    "txtdong=0|txttay=0|txtnam=0|txtbac=0|txtdb=0|xtdn=0|txttb=0|txttn=0",
+    "Text17=8|Text15=16|Text16=12|Text14=8;16|Text13=8|Text12=9|Text10=16|Text11=16",
+    "txttbd=432|txttbt=431|txttbn=238|txttbb=125|txttbdb=257|txttbdn=277|txttbtb=261|txttbtn=312",
+    "txtcdbxD=634|txtcdbxT=634|txtcdbxN=454|txtcdbxB=231",
+    "txtcdbxdb=586|txtcdbxdn=624|txtcdbxtb=584|txtcdbxtn=678",
+    "Label1=Chọn hệ số trong suốt của kính|Label2=Chọn hệ số bám bẩn của kính",
+    "Label15=Chọn hệ số khúc xạ của kính|Label16=Chọn hệ số tán xạ do che chắn",
+    "Label19=Giá trị của hệ số|Label20=Giá trị của hệ số|Label21=Giá trị của hệ số",
+    "Label22=Giá trị của hệ số|txthstrongsuot=0|txthsbamban=0|txthskhucxa=0|txthstanxa=1|tinh=Tính",
+};
+const char* const envelopeTexts[] = {
+    "Label4=Đông|Label6=Tây|Label7=Nam|Label8=Bắc|Label11=Kính|Label9=Trần "
+    "|Label10=Sàn|Label12=Cửa",
+    "Label1=Diện tích của kết cấu bao che|Label2=Hệ số truyền nhiệt của KCBC",
+    "Label3=Hệ số chênh lệch nhiệt độ|cmdtinh=Tính",
+    "txtdtdong=0|txtdttay=0|txtdtnam=0|txtdtbac=0|txtdtkinh=0|txtdttran=0|txtdtsan=0|txtdtcua=0",
+    "txthstnDong=2.1|txthstntay=2.1|txthstnnam=2.1|txthstnbac=2.1|txthstnkinh=6.33",
+    "txthstntran=0.038|txthstnsan=0.038|txthstncua=1.76",
+    "txthsnddong=0.7|txthsndtay=0.7|txthsndnam=0.7|txthsndbac=0.7|txthsndkinh=0.7",
+    "txthsndtran=0.7|txthsndsan=0.7|txthsndcua=0.7",
+};
+
+// Caption, list and field of each glass coefficient, and "entry=value written|…".
+const char* const coefficientLists[][4] = {
+    {"Label1", "lsthstrongsuot", "txthstrongsuot",
+     "Cửa mở không kính=1|Kính 1 lớp=0.9|Kính 2 lớp=0.81"},
+    {"Label2", "lsthsbamban", "txthsbamban",
+     "Cửa mở không kính=1|Cửa kính 1 lớp đặt đứng=0.8|Cửa kính 1 lớp đặt nghiêng=0.65|"
+     "Cửa kính 2 lớp đặt đứng=0.7"},
+    {"Label15", "lsthskhucxa", "txthskhucxa",
+     "Cửa mở không kính=1|Cửa kính một lớp khung gỗ=0.4|Cửa kính một lớp khung kim loại=0.62"},
+    {"Label16", "lsthstanxa", "txthstanxa",
+     "Không có rèm che=1|Mái đua=0.05|Mành mành=0.25|Cửa chớp=0.3|Sơn trắng lên kính=0.35|"
+     "Rèm che ngoài=0.3|Rèm che trong=0.6|Kính khuếch tán=0.7"},
+};
+
+// "name=text|name=text" as pairs; a text keeps its blanks.
+QList<std::pair<QString, QString>> pairs(const char* utf8) {
+    QList<std::pair<QString, QString>> result;
+    for (const QString& pair : QString::fromUtf8(utf8).split('|')) {
+        const qsizetype at = pair.indexOf('=');
+        result.append({pair.left(at), pair.mid(at + 1)});
+    }
+    return result;
+}
+
+QLineEdit* field(QWidget* calculator, const QString& name) {
+    return calculator->findChild<QLineEdit*>(name);
+}
+
+QListWidget* list(QWidget* calculator, const QString& name) {
+    return calculator->findChild<QListWidget*>(name);
+}
+
+// Typed entries are "name=text", picked ones "name#row".
+void fillIn(QWidget* calculator, const QStringList& inputs) {
+    for (const QString& input : inputs) {
+        if (const qsizetype at = input.indexOf('#'); at > 0) {
+            clickEntry(list(calculator, input.left(at)), input.mid(at + 1).toInt());
+            continue;
+        }
+        const qsizetype at = input.indexOf('=');
+        QLineEdit* edit = field(calculator, input.left(at));
+        QVERIFY2(edit != nullptr, qPrintable(input));
+        retype(edit, input.mid(at + 1));
+    }
+}
+
+} // namespace
+
+class tst_GridCalculators : public SessionTest {
+    Q_OBJECT
+
+private slots:
+    void windowsShowTheirTexts_data();
+    void windowsShowTheirTexts();
+    void captionsStandClearOfTheGrid_data();
+    void captionsStandClearOfTheGrid();
+    void cellsAreNamedByRowAndColumn_data();
+    void cellsAreNamedByRowAndColumn();
+    void focusOrder_data();
+    void focusOrder();
+    void listPicksWriteTheirValues_data();
+    void listPicksWriteTheirValues();
+    void arrowKeysPickToo();
+    void onlyARefractionPickEnablesTinh_data();
+    void onlyARefractionPickEnablesTinh();
+    void computes_data();
+    void computes();
+    void envelopeReadsTheRoomAtEachCompute();
+    void closeBoxForgetsTheTexts_data();
+    void closeBoxForgetsTheTexts();
+    void faults_data();
+    void faults();
+};
+
+void tst_GridCalculators::windowsShowTheirTexts_data() {
+    QTest::addColumn<int>("entry");
+    QTest::addColumn<QString>("name"); // empty: the title
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("Q5 title") << glazingEntry << ""
+                              << "Nhiet buc xa qua kinh";
+    for (const char* texts : glazingTexts)
+        for (const auto& [name, text] : pairs(texts))
+            QTest::addRow("Q5 %s", qPrintable(name)) << glazingEntry << name << text;
+    QTest::newRow("Q6 title") << envelopeEntry << ""
+                              << "Nhiet truyen qua ket cau bao che do chenh lech nhiet do";
+    for (const char* texts : envelopeTexts)
+        for (const auto& [name, text] : pairs(texts))
+            QTest::addRow("Q6 %s", qPrintable(name)) << envelopeEntry << name << text;
+}
+
+void tst_GridCalculators::windowsShowTheirTexts() {
+    QFETCH(int, entry);
+    QFETCH(QString, name);
+    QFETCH(QString, text);
+    QWidget* calculator = openCalculator(entry);
+    QVERIFY(calculator != nullptr);
+    QCOMPARE(calculator->objectName(), entry == glazingEntry ? "frmQ5" : "frmQ6");
+    QWidget* control = name.isEmpty() ? calculator : calculator->findChild<QWidget*>(name);
+    QVERIFY2(control != nullptr, qPrintable(name));
+    QCOMPARE(name.isEmpty() ? control->windowTitle() : controlText(control), text);
+}
+
+void tst_GridCalculators::captionsStandClearOfTheGrid_data() {
+    QTest::addColumn<int>("entry");
+    QTest::addColumn<QStringList>("captions");
+    QTest::addColumn<QString>("firstCell");
+    QTest::newRow("Q5") << glazingEntry << QStringList{"Label3", "Label12", "Label17", "Label14"}
+                        << "txtdong";
+    QTest::newRow("Q6") << envelopeEntry << QStringList{"Label1", "Label2", "Label3"}
+                        << "txtdtdong";
+}
+
+// Row captions take their natural width: the text must end before the first column.
+void tst_GridCalculators::captionsStandClearOfTheGrid() {
+    QFETCH(int, entry);
+    QFETCH(QStringList, captions);
+    QFETCH(QString, firstCell);
+    QWidget* calculator = openCalculator(entry);
+    QVERIFY(calculator != nullptr);
+    for (const QString& name : captions) {
+        const auto* caption = calculator->findChild<QLabel*>(name);
+        const int textEnd =
+            caption->x() + caption->fontMetrics().horizontalAdvance(caption->text());
+        QVERIFY2(textEnd < field(calculator, firstCell)->x(), qPrintable(name));
+    }
+}
+
+void tst_GridCalculators::cellsAreNamedByRowAndColumn_data() {
+    QTest::addColumn<int>("entry");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("accessibleName");
+    QTest::newRow("Q5 east area") << glazingEntry << "txtdong"
+                                  << QString::fromUtf8("Diện tích kính chịu bức xạ, Đông");
+    QTest::newRow("Q5 south-west peak")
+        << glazingEntry << "txtcdbxtn" << QString::fromUtf8("Cường độ bức xạ cực đại (W/m2), T-N");
+    QTest::newRow("Q5 north hours")
+        << glazingEntry << "Text14" << QString::fromUtf8("Giờ có bức xạ cực đại, Bắc");
+    QTest::newRow("Q6 ceiling, blank dropped")
+        << envelopeEntry << "txthstntran" << QString::fromUtf8("Hệ số truyền nhiệt của KCBC, Trần");
+    QTest::newRow("Q6 door") << envelopeEntry << "txthsndcua"
+                             << QString::fromUtf8("Hệ số chênh lệch nhiệt độ, Cửa");
+}
+
+void tst_GridCalculators::cellsAreNamedByRowAndColumn() {
+    QFETCH(int, entry);
+    QFETCH(QString, name);
+    QFETCH(QString, accessibleName);
+    QWidget* calculator = openCalculator(entry);
+    QVERIFY(calculator != nullptr);
+    QCOMPARE(field(calculator, name)->accessibleName(), accessibleName);
+}
+
+void tst_GridCalculators::focusOrder_data() {
+    QTest::addColumn<int>("entry");
+    QTest::addColumn<QString>("order"); // the first holds the focus when shown, and comes back
+
+    QTest::newRow("Q5") << glazingEntry
+                        << "txtdong txtnam txttay txtbac txtdb xtdn txttn txttb Text10 Text11 "
+                           "Text12 Text13 Text14 Text15 Text16 Text17 txtcdbxtb txtcdbxtn "
+                           "txtcdbxdn txtcdbxdb txtcdbxB txtcdbxT txtcdbxN txtcdbxD tinh "
+                           "txthstrongsuot txthsbamban txthskhucxa txthstanxa lsthstrongsuot "
+                           "lsthsbamban lsthskhucxa lsthstanxa txttbd txttbn txttbt txttbb "
+                           "txttbdb txttbdn txttbtn txttbtb txtdong";
+    QTest::newRow("Q6")
+        << envelopeEntry
+        << "txtdtdong txtdttay txtdtnam txtdtbac txtdtkinh txtdttran txtdtsan "
+           "txthstnDong txthsndtay txthsnddong txthstntran txthsndnam txthstnsan "
+           "txthsndbac txthstnkinh txthstnbac txthstnnam txthstntay txthsndtran "
+           "txthsndsan txthsndkinh cmdtinh txtdtcua txthstncua txthsndcua txtdtdong";
+}
+
+void tst_GridCalculators::focusOrder() {
+    QFETCH(int, entry);
+    QFETCH(QString, order);
+    QWidget* calculator = openCalculator(entry);
+    QVERIFY(calculator != nullptr);
+    QApplication::setActiveWindow(calculator);
+    QVERIFY(QTest::qWaitForWindowActive(calculator));
+    const QStringList names = order.split(' ');
+    QCOMPARE(QApplication::focusWidget()->objectName(), names.front());
+    if (auto* q5 = qobject_cast<frmQ5*>(calculator)) {
+        clickEntry(q5->lsthskhucxa, 0); // a disabled "Tính" would be passed over
+        q5->txtdong->setFocus();
+    }
+    for (const QString& name : names) {
+        QCOMPARE(QApplication::focusWidget()->objectName(), name);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+}
+
+void tst_GridCalculators::listPicksWriteTheirValues_data() {
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QStringList>("entries");
+    QTest::addColumn<QStringList>("values");
+    for (const auto& [caption, list, field, entriesAndValues] : coefficientLists) {
+        QStringList entries;
+        QStringList values;
+        for (const auto& [entry, value] : pairs(entriesAndValues)) {
+            entries << entry;
+            values << value;
+        }
+        QTest::newRow(list) << caption << list << field << entries << values;
+    }
+}
+
+void tst_GridCalculators::listPicksWriteTheirValues() {
+    QFETCH(QString, caption);
+    QFETCH(QString, list);
+    QFETCH(QStringList, entries);
+    QFETCH(QString, field);
+    QFETCH(QStringList, values);
+    auto* q5 = qobject_cast<frmQ5*>(openCalculator(glazingEntry));
+    QVERIFY(q5 != nullptr);
+    QListWidget* pickList = ::list(q5, list);
+    QLineEdit* valueField = ::field(q5, field);
+    QCOMPARE(pickList->count(), entries.size());
+    QVERIFY(pickList->selectedItems().isEmpty());
+    QCOMPARE(q5->findChild<QLabel*>(caption)->buddy(), pickList);
+    // The caption reaches under the list, yet the list's left edge takes the clicks.
+    QWidget* entries0 = pickList->viewport();
+    QCOMPARE(q5->childAt(entries0->mapTo(q5, QPoint(2, entries0->height() / 2))), entries0);
+    for (int row = 0; row < entries.size(); ++row)
+        QCOMPARE(pickList->item(row)->text(), entries[row]);
+    // Picked in reverse, so that every pick changes the text; each replaces
+    // what was typed before it.
+    for (int row = static_cast<int>(entries.size()) - 1; row >= 0; --row) {
+        retype(valueField, "7");
+        clickEntry(pickList, row);
+        QCOMPARE(valueField->text(), values[row]);
+    }
+}
+
+void tst_GridCalculators::arrowKeysPickToo() {
+    auto* q5 = qobject_cast<frmQ5*>(openCalculator(glazingEntry));
+    QVERIFY(q5 != nullptr);
+    q5->lsthstanxa->setFocus();
+    QTest::keyClick(q5->lsthstanxa, Qt::Key_Down);
+    QCOMPARE(q5->lsthstanxa->currentRow(), 0);
+    QCOMPARE(q5->txthstanxa->text(), QStringLiteral("1"));
+    QTest::keyClick(q5->lsthstanxa, Qt::Key_Down);
+    QCOMPARE(q5->txthstanxa->text(), QStringLiteral("0.05"));
+    QTest::keyClick(q5->lsthstanxa, Qt::Key_End);
+    QCOMPARE(q5->txthstanxa->text(), QStringLiteral("0.7"));
+
+    QVERIFY(!q5->tinh->isEnabled());
+    q5->lsthskhucxa->setFocus();
+    QTest::keyClick(q5->lsthskhucxa, Qt::Key_Down);
+    QCOMPARE(q5->txthskhucxa->text(), QStringLiteral("1"));
+    QVERIFY(q5->tinh->isEnabled());
+}
+
+void tst_GridCalculators::onlyARefractionPickEnablesTinh_data() {
+    QTest::addColumn<int>("row");
+    QTest::newRow("Cửa mở không kính") << 0;
+    QTest::newRow("khung gỗ") << 1;
+    QTest::newRow("khung kim loại") << 2;
+}
+
+void tst_GridCalculators::onlyARefractionPickEnablesTinh() {
+    QFETCH(int, row);
+    auto* q5 = qobject_cast<frmQ5*>(openCalculator(glazingEntry));
+    QVERIFY(q5 != nullptr);
+    QVERIFY(!q5->tinh->isEnabled());
+    // Neither typing a refraction coefficient nor picking the other lists.
+    fillIn(q5, {"txthskhucxa=0.4", "txtdong=10", "txthstrongsuot=1", "txthsbamban=1",
+                "lsthstrongsuot#1", "lsthsbamban#2", "lsthstanxa#3"});
+    QVERIFY(!q5->tinh->isEnabled());
+    window->txtq5max->setText("old");
+    clickButton(q5->tinh);
+    QCOMPARE(window->txtq5max->text(), QStringLiteral("old"));
+    QVERIFY(q5->isVisible());
+
+    clickEntry(q5->lsthskhucxa, row);
+    QVERIFY(q5->tinh->isEnabled());
+}
+
+void tst_GridCalculators::computes_data() {
+    QTest::addColumn<int>("entry");
+    QTest::addColumn<QStringList>("inputs"); // "field=typed text" or "list#picked row"
+    QTest::addColumn<QString>("outdoor");    // the room's temperatures, typed once open
+    QTest::addColumn<QString>("indoor");
+    QTest::addColumn<QString>("result"); // txtQ5 or txtQ6
+    QTest::addColumn<QString>("peak");   // txtq5max
+
+    const QStringList worked = {"lsthstrongsuot#1", "lsthsbamban#1", "lsthskhucxa#1",
+                                "lsthstanxa#6"};
+    const QStringList clear = {"lsthskhucxa#0", "txthstrongsuot=1", "txthsbamban=1"};
+    const auto glazing = [](const char* name, const QStringList& inputs, const char* average,
+                            const char* peak) {
+        QTest::newRow(name) << glazingEntry << inputs << "34.6"
+                            << "25" << average << peak;
+    };
+    glazing("Q5 worked", QStringList{"txtdong=10", "txttay=5", "txtnam=8"} + worked, "1076",
+            "1723");
+    glazing("Q5 all coefficients 1",
+            QStringList{"txtdong=2", "txttay=3", "txtnam=4", "txtbac=6"} + clear, "2245", "3718");
+    glazing("Q5 diagonals and hours only",
+            QStringList{"txtdb=10", "xtdn=10", "txttb=10", "txttn=10", "Text17=12", "Text14=x"} +
+                clear,
+            "0", "0");
+    glazing("Q5 negative east", QStringList{"txtdong=-10", "txtnam=4"} + clear, "952", "1816");
+    glazing("Q5 transparency left at 0",
+            QStringList{"txtdong=10", "lsthsbamban#1", "lsthskhucxa#1"}, "0", "0");
+    glazing("Q5 emptied area, typed intensities",
+            QStringList{"txtdong=", "txttay=1", "txtcdbxT=1000", "txttbt=500 W"} + clear, "500",
+            "1000");
+
+    const auto envelope = [](const char* name, const QStringList& inputs, const char* outdoor,
+                             const char* indoor, const char* q6) {
+        QTest::newRow(name) << envelopeEntry << inputs << outdoor << indoor << q6 << "0";
+    };
+    envelope("Q6 nothing typed", {}, "34.6", "25", "0");
+    envelope("Q6 east wall", {"txtdtdong=10"}, "34.6", "25", "141");
+    envelope("Q6 rounded once", {"txtdtdong=10", "txtdtkinh=5", "txtdtcua=2"}, "34.6", "25", "377");
+    envelope("Q6 whole room",
+             {"txtdtdong=12", "txtdttay=12", "txtdtnam=20", "txtdtbac=20", "txtdtkinh=8",
+              "txtdttran=60", "txtdtsan=60", "txtdtcua=4"},
+             "34.6", "25", "1321");
+    envelope("Q6 warmer inside", {"txtdtdong=10"}, "25", "30", "-74");
+    envelope("Q6 tie down", {"txtdtdong=2.5", "txthstnDong=1", "txthsnddong=1"}, "34", "25", "22");
+    envelope("Q6 indoor emptied", {"txtdtdong=10"}, "34.6", "", "509");
+    envelope("Q6 each element its own coefficients",
+             {"txtdttay=10", "txthstnDong=100", "txthsndnam=100"}, "34.6", "25", "141");
+}
+
+void tst_GridCalculators::computes() {
+    QFETCH(int, entry);
+    QFETCH(QStringList, inputs);
+    QFETCH(QString, outdoor);
+    QFETCH(QString, indoor);
+    QFETCH(QString, result);
+    QFETCH(QString, peak);
+    QWidget* calculator = openCalculator(entry);
+    QVERIFY(calculator != nullptr);
+    fillIn(calculator, inputs);
+    retype(window->txtnhietdongoai, outdoor);
+    retype(window->txtnhietdotrong, indoor);
+    QLineEdit* resultField = entry == glazingEntry ? window->txtQ5 : window->txtQ6;
+    resultField->setText("old");
+    window->txtq5max->setText(entry == glazingEntry ? "old" : "0");
+
+    clickButton(calculator->findChild<QPushButton*>(entry == glazingEntry ? "tinh" : "cmdtinh"));
+    QCOMPARE(resultField->text(), result);
+    QCOMPARE(window->txtq5max->text(), peak);
+    QVERIFY(!calculator->isVisible());
+    QVERIFY(answerer->messages().isEmpty());
+
+    // Hidden, not gone: the next visit shows the texts and picks as they were.
+    retype(window->txtnhietdotrong, "25");
+    clickEntry(window->loaiQ, 0);
+    QCOMPARE(openCalculator(entry), calculator);
+    for (const QString& input : inputs) {
+        if (const qsizetype at = input.indexOf('#'); at > 0) {
+            QCOMPARE(list(calculator, input.left(at))->currentRow(), input.mid(at + 1).toInt());
+            QVERIFY(list(calculator, input.left(at))->currentItem()->isSelected());
+        } else {
+            const qsizetype eq = input.indexOf('=');
+            QCOMPARE(field(calculator, input.left(eq))->text(), input.mid(eq + 1));
+        }
+    }
+    if (auto* q5 = qobject_cast<frmQ5*>(calculator))
+        QVERIFY(q5->tinh->isEnabled());
+}
+
+void tst_GridCalculators::envelopeReadsTheRoomAtEachCompute() {
+    auto* q6 = qobject_cast<frmQ6*>(openCalculator(envelopeEntry));
+    QVERIFY(q6 != nullptr);
+    retype(q6->txtdtdong, "10");
+    // Changed while the window is open, and again between two computes.
+    retype(window->txtnhietdongoai, "35");
+    clickButton(q6->cmdtinh);
+    QCOMPARE(window->txtQ6->text(), QStringLiteral("147"));
+    retype(window->txtnhietdotrong, "30");
+    QCOMPARE(openCalculator(envelopeEntry), q6);
+    clickButton(q6->cmdtinh);
+    QCOMPARE(window->txtQ6->text(), QStringLiteral("74"));
+    QCOMPARE(q6->txtdtdong->text(), QStringLiteral("10"));
+}
+
+void tst_GridCalculators::closeBoxForgetsTheTexts_data() {
+    QTest::addColumn<int>("entry");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("initial");
+    QTest::newRow("Q5") << glazingEntry << "txtcdbxD"
+                        << "634";
+    QTest::newRow("Q6") << envelopeEntry << "txthstnkinh"
+                        << "6.33";
+}
+
+void tst_GridCalculators::closeBoxForgetsTheTexts() {
+    QFETCH(int, entry);
+    QFETCH(QString, field);
+    QFETCH(QString, initial);
+    QWidget* calculator = openCalculator(entry);
+    QVERIFY(calculator != nullptr);
+    retype(::field(calculator, field), "9");
+    if (auto* q5 = qobject_cast<frmQ5*>(calculator))
+        fillIn(q5, {"lsthskhucxa#2", "lsthstanxa#1"});
+    closeBox(calculator);
+    QVERIFY(window->calculators().window(static_cast<Component>(entry)) == nullptr);
+    QCOMPARE(window->txtQ5->text(), QStringLiteral("0"));
+    QCOMPARE(window->txtQ6->text(), QStringLiteral("0"));
+
+    clickEntry(window->loaiQ, 0); // the entry is still selected: pick another first
+    calculator = openCalculator(entry);
+    QVERIFY(calculator != nullptr);
+    QCOMPARE(::field(calculator, field)->text(), initial);
+    if (auto* q5 = qobject_cast<frmQ5*>(calculator)) {
+        QVERIFY(!q5->tinh->isEnabled());
+        QCOMPARE(q5->txthskhucxa->text(), QStringLiteral("0"));
+        QCOMPARE(q5->txthstanxa->text(), QStringLiteral("1"));
+        for (const QListWidget* pickList : q5->findChildren<QListWidget*>())
+            QVERIFY(pickList->selectedItems().isEmpty());
+    }
+}
+
+void tst_GridCalculators::faults_data() {
+    QTest::addColumn<int>("entry");
+    QTest::addColumn<QStringList>("inputs");
+    QTest::addColumn<QString>("peak"); // txtq5max after the fault
+    QTest::addColumn<QString>("cure"); // "field=text" that makes the next compute pass
+    QTest::addColumn<QString>("result");
+
+    const QStringList clear = {"lsthskhucxa#0", "txthstrongsuot=1", "txthsbamban=1"};
+    QTest::newRow("Q5 peak pass") << glazingEntry
+                                  << QStringList{"txtdong=1E200", "txtcdbxD=1E200"} + clear << "old"
+                                  << "txtcdbxD=1"
+                                  << "4.32E+202";
+    // The peak is in the room before the average fails, and stays there.
+    QTest::newRow("Q5 average pass")
+        << glazingEntry << QStringList{"txtdong=1E200", "txttbd=1E200"} + clear << "6.34E+202"
+        << "txttbd=432"
+        << "4.32E+202";
+    QTest::newRow("Q5 intensity beyond range")
+        << glazingEntry << QStringList{"txtdong=1", "txttbd=1e999"} + clear << "634"
+        << "txttbd=2"
+        << "2";
+    QTest::newRow("Q6 area and coefficient")
+        << envelopeEntry << QStringList{"txtdtdong=1E200", "txthstnDong=1E200"} << "old"
+        << "txthstnDong=2.1"
+        << "1.4112E+201";
+    QTest::newRow("Q6 door") << envelopeEntry << QStringList{"txtdtcua=1E300", "txthstncua=1E10"}
+                             << "old"
+                             << "txthstncua=1.76"
+                             << "1.18272E+301";
+}
+
+void tst_GridCalculators::faults() {
+    QFETCH(int, entry);
+    QFETCH(QStringList, inputs);
+    QFETCH(QString, peak);
+    QFETCH(QString, cure);
+    QFETCH(QString, result);
+    QWidget* calculator = openCalculator(entry);
+    QVERIFY(calculator != nullptr);
+    fillIn(calculator, inputs);
+    QLineEdit* resultField = entry == glazingEntry ? window->txtQ5 : window->txtQ6;
+    resultField->setText("old");
+    window->txtq5max->setText("old");
+    auto* compute = calculator->findChild<QPushButton*>(entry == glazingEntry ? "tinh" : "cmdtinh");
+
+    clickButton(compute);
+    QCOMPARE(answerer->messages(), QStringList{tooLarge});
+    QCOMPARE(window->txtq5max->text(), peak);
+    QCOMPARE(resultField->text(), QStringLiteral("old"));
+    QVERIFY(calculator->isVisible());
+
+    // The program goes on: the same window computes once the input is sane.
+    fillIn(calculator, {cure});
+    clickButton(compute);
+    QCOMPARE(answerer->messages().size(), 1);
+    QCOMPARE(resultField->text(), result);
+    QVERIFY(!calculator->isVisible());
+}
+
+QTEST_MAIN(tst_GridCalculators)
+#include "tst_GridCalculators.moc"
