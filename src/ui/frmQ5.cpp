@@ -192,12 +192,14 @@ void frmQ5::buildCoefficients() {
                                               {120, row.topTw, 3495, listHeightTw});
         QListWidget* list =
             makeEntryList(this, row.listName, {3240, row.topTw, 3135, listHeightTw}, row.entries);
-        caption->setBuddy(list);
+        nameByCaption(caption, list);
         QLabel* valueLabel = makeControl<QLabel>(this, row.valueLabelName, "Giá trị của hệ số",
                                                  {6480, row.topTw, 1455, valueHeightTw});
         QLineEdit* field = makeControl<QLineEdit>(this, row.fieldName, row.initialText,
                                                   {8040, row.topTw, 615, valueHeightTw});
+        // Four fields share the value label: the row's caption tells them apart.
         valueLabel->setBuddy(field);
+        field->setAccessibleName(cellAccessibleName(caption, valueLabel));
         this->*row.caption = caption;
         this->*row.list = list;
         this->*row.valueLabel = valueLabel;
