@@ -8,10 +8,10 @@
 
 namespace kelvora {
 
-inline constexpr double peakRoofRadiationWPerM2 = 789.0;       // W/m², for the peak value
-inline constexpr double averageRoofRadiationWPerM2 = 405.0;    // W/m², for the average value
-inline constexpr double outerSurfaceCoefficientWPerM2K = 17.6; // W/m²K, divides the absorbed
-                                                               // radiation into degrees
+inline constexpr double peakRoofRadiationWPerM2 = 789.0;    // W/m², for the peak value
+inline constexpr double averageRoofRadiationWPerM2 = 405.0; // W/m², for the average value
+// W/m²K at the roof's outer surface: turns the absorbed radiation into degrees.
+inline constexpr double outerSurfaceCoefficientWPerM2K = 17.6;
 inline constexpr double roofFactor = 0.78; // multiplies area × heat-transfer coefficient
 
 struct RoofPart {

@@ -101,6 +101,7 @@ void frmQ7::cmdtinh_Click() {
                                 .absorption = fieldValue(txthshtmaivom)},
                     .outdoorC = fieldValue(txtnhietdongoai),
                     .indoorC = fieldValue(txtnhietdotrong)};
+    // One check a pass is enough: the status flags keep what any step raised.
     // The peak goes in first and stays, even when the average pass then fails.
     if (!deliver(faults, room().txtq7max, roofHeatW(roof, peakRoofRadiationWPerM2)))
         return;
