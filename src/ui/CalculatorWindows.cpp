@@ -3,8 +3,12 @@
 #include "CalculatorWindow.h"
 #include "frmQ1.h"
 #include "frmQ2.h"
+#include "frmQ3.h"
+#include "frmQ4.h"
 #include "frmQ5.h"
 #include "frmQ6.h"
+#include "frmQ7.h"
+#include "frmQ8.h"
 
 namespace kelvora::ui {
 
@@ -17,13 +21,20 @@ CalculatorWindow* createCalculator(Component component, Kelvora& room) {
         return new frmQ1(room);
     case Component::Q2:
         return new frmQ2(room);
+    case Component::Q3:
+        return new frmQ3(room);
+    case Component::Q4:
+        return new frmQ4(room);
     case Component::Q5:
         return new frmQ5(room);
     case Component::Q6:
         return new frmQ6(room);
-    default:
-        return nullptr;
+    case Component::Q7:
+        return new frmQ7(room);
+    case Component::Q8:
+        return new frmQ8(room);
     }
+    return nullptr;
 }
 
 std::size_t slot(Component component) {

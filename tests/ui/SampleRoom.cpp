@@ -112,7 +112,7 @@ const std::vector<CalculatorVisit>& sampleRoom() {
         {6,
          {{"txtdtmaibang", "100"}, {"txtdtmaivom", "50"}},
          {},
-         "tinh",
+         "cmdtinh",
          {{"txtq7max", "151"}, {"txtQ7", "98"}}},
         {7, {{"txtchieudai", "10"}, {"txtchieurong", "6"}}, {}, "tinh", {{"txtQ8", "338"}}},
     };
@@ -120,8 +120,8 @@ const std::vector<CalculatorVisit>& sampleRoom() {
 }
 
 bool visit(Kelvora& room, const CalculatorVisit& calculator, Input input, QString& failure) {
-    const auto fail = [&failure](const QString& why) {
-        failure = why;
+    const auto fail = [&failure, &calculator](const QString& why) {
+        failure = QStringLiteral("calculator %1: %2").arg(calculator.entry).arg(why);
         return false;
     };
     if (input == Input::Keyboard && !bringForward(&room))
@@ -130,9 +130,9 @@ bool visit(Kelvora& room, const CalculatorVisit& calculator, Input input, QStrin
         return fail(QStringLiteral("entry %1 of the component list").arg(calculator.entry));
     QWidget* window = room.calculators().window(static_cast<Component>(calculator.entry));
     if (window == nullptr || !QTest::qWaitForWindowExposed(window))
-        return fail(QStringLiteral("calculator %1 did not appear").arg(calculator.entry));
+        return fail(QStringLiteral("did not appear"));
     if (input == Input::Keyboard && !bringForward(window))
-        return fail(QStringLiteral("calculator %1 did not come forward").arg(calculator.entry));
+        return fail(QStringLiteral("did not come forward"));
 
     for (const auto& [name, text] : calculator.typed) {
         auto* field = control<QLineEdit>(window, name);

@@ -117,6 +117,62 @@ void tst_Layout::laidOutInTwips_data() {
         {5, "Label3", {120, 1740, 0, 255}},
         {5, "txthsndcua", {8760, 1680, 855, 375}},
         {5, "cmdtinh", {5040, 2520, 1215, 495}},
+        {2, "", {0, 0, 6405, 2685}},
+        {2, "songuoi", {0, 120, 3255, 375}},
+        {2, "txtsonguoi", {3360, 120, 1455, 315}},
+        {2, "Label4", {4920, 120, 975, 375}},
+        {2, "Label3", {0, 480, 2895, 375}},
+        {2, "txttreem", {3360, 480, 1455, 315}},
+        {2, "Label2", {4920, 480, 975, 375}},
+        {2, "Label5", {0, 1080, 2895, 375}},
+        {2, "lstloailaodong", {3360, 1080, 2055, 315}},
+        {2, "Label6", {0, 1680, 4455, 375}},
+        {2, "txtq", {4440, 1680, 975, 285}},
+        {2, "Label1", {5400, 1680, 975, 375}},
+        {2, "tinh", {2640, 2280, 855, 375}},
+        {3, "", {0, 0, 6075, 2595}},
+        {3, "Label1", {120, 120, 3015, 255}},
+        {3, "txtenthanpyngoai", {3360, 120, 1455, 285}},
+        {3, "Label10", {4800, 120, 1215, 255}},
+        {3, "Label2", {120, 480, 3015, 255}},
+        {3, "txtenthanpytrong", {3360, 480, 1455, 285}},
+        {3, "Label3", {4800, 480, 1215, 255}},
+        {3, "Label4", {120, 960, 3015, 255}},
+        {3, "txtthetichphong", {3360, 960, 1455, 285}},
+        {3, "Label11", {4800, 1080, 1215, 255}},
+        {3, "tinh", {2760, 1920, 975, 375}},
+        {6, "", {0, 0, 8130, 3600}},
+        {6, "txtdtmaibang", {2640, 270, 735, 285}},
+        {6, "Label1", {120, 360, 0, 0}},
+        {6, "txthstnmaibang", {5520, 270, 735, 285}},
+        {6, "Label3", {3720, 360, 0, 0}},
+        {6, "Label5", {6360, 360, 0, 0}},
+        {6, "txthshtmaibang", {5520, 720, 735, 285}},
+        {6, "Label9", {120, 720, 0, 0}},
+        {6, "txtdtmaivom", {2640, 1110, 735, 285}},
+        {6, "Label2", {120, 1200, 0, 0}},
+        {6, "txthstnmaivom", {5520, 1110, 735, 285}},
+        {6, "Label4", {3720, 1200, 0, 0}},
+        {6, "Label6", {6360, 1200, 0, 0}},
+        {6, "txthshtmaivom", {5520, 1560, 735, 285}},
+        {6, "Label10", {120, 1560, 0, 0}},
+        {6, "txtnhietdotrong", {3120, 2040, 735, 285}},
+        {6, "Label7", {120, 2040, 0, 0}},
+        {6, "txtnhietdongoai", {3120, 2520, 735, 285}},
+        {6, "Label8", {120, 2520, 0, 0}},
+        {6, "cmdtinh", {3480, 3000, 1215, 495}},
+        {7, "", {0, 0, 6150, 3870}},
+        {7, "label1", {360, 240, 0, 0}},
+        {7, "txtnhietdongoai", {3120, 240, 1455, 375}},
+        {7, "Label2", {360, 720, 0, 0}},
+        {7, "txtnhietdotrong", {3120, 720, 1455, 375}},
+        {7, "Label3", {360, 1200, 0, 0}},
+        {7, "txtchieudai", {3120, 1200, 1455, 375}},
+        {7, "Label5", {4560, 1200, 0, 0}},
+        {7, "Label4", {360, 1680, 0, 0}},
+        {7, "txtchieurong", {3120, 1680, 1455, 375}},
+        {7, "Label6", {4560, 1680, 0, 0}},
+        {7, "tinh", {2520, 2640, 1215, 495}},
     };
     for (const auto& place : places)
         QTest::addRow("%d %s", place.entry, place.name) << place.entry << place.name << place.twips;
@@ -144,8 +200,12 @@ void tst_Layout::textsFitTheirPlaces_data() {
     QTest::newRow("main window") << -1;
     QTest::newRow("equipment") << 0;
     QTest::newRow("lighting") << 1;
+    QTest::newRow("occupants") << 2;
+    QTest::newRow("infiltration") << 3;
     QTest::newRow("glazing") << 4;
     QTest::newRow("envelope") << 5;
+    QTest::newRow("roof") << 6;
+    QTest::newRow("floor") << 7;
 }
 
 void tst_Layout::textsFitTheirPlaces() {

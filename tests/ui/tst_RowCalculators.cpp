@@ -1,0 +1,439 @@
+// The occupant, infiltration, roof and floor calculators on the real windows:
+// what they show, their focus and enabled states, their worked examples typed
+// and computed as a user would, the room values they take at creation, and
+// the fault rule, including the roof's peak written before its average fails.
+
+#include "UiDriver.h"
+#include "core/FieldText.h"
+#include "core/RoofHeat.h"
+#include "ui/CalculatorWindow.h"
+#include "ui/Kelvora.h"
+#include "ui/frmQ3.h"
+#include "ui/frmQ4.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+#include <initializer_list>
+
+using kelvora::Component;
+using kelvora::ui::frmQ3;
+using kelvora::ui::frmQ4;
+using namespace kelvora::ui::test;
+
+namespace {
+
+const QString tooLarge = QStringLiteral("Loi tinh toan: so qua lon");
+constexpr int occupants = 2;
+constexpr int infiltration = 3;
+constexpr int roof = 6;
+constexpr int floorEntry = 7;
+
+// "name=text" pairs.
+QString nameOf(const QString& pair) {
+    return pair.section('=', 0, 0);
+}
+QString textOf(const QString& pair) {
+    return pair.section('=', 1);
+}
+
+QPushButton* computeButton(QWidget* calculator) {
+    auto* button = calculator->findChild<QPushButton*>(QStringLiteral("tinh"));
+    return button != nullptr ? button
+                             : calculator->findChild<QPushButton*>(QStringLiteral("cmdtinh"));
+}
+
+QStringList fieldTexts(const QWidget* calculator) {
+    QStringList texts;
+    for (const QLineEdit* field : calculator->findChildren<QLineEdit*>())
+        texts << field->objectName() + '=' + field->text();
+    return texts;
+}
+
+} // namespace
+
+class tst_RowCalculators : public SessionTest {
+    Q_OBJECT
+
+private slots:
+    void windowsShowTheirTexts_data();
+    void windowsShowTheirTexts();
+    void focusOrder_data();
+    void focusOrder();
+    void pickShowsTheHeatPerPerson_data();
+    void pickShowsTheHeatPerPerson();
+    void onlyTheVolumeEnablesInfiltration();
+    void computes_data();
+    void computes();
+    void roomValuesAreTakenAtCreation_data();
+    void roomValuesAreTakenAtCreation();
+    void faultStopsTheCompute_data();
+    void faultStopsTheCompute();
+    void roofPeakStaysWhenTheAveragePassFails();
+
+private:
+    // Shows the calculator again after another one was shown.
+    QWidget* reopen(int entry) {
+        clickEntry(window->loaiQ, entry == 0 ? 1 : 0);
+        return openCalculator(entry);
+    }
+    void type(QWidget* calculator, const QStringList& pairs) {
+        for (const QString& pair : pairs)
+            retype(calculator->findChild<QLineEdit*>(nameOf(pair)), textOf(pair));
+    }
+    // Opens the calculator, picks the activity (-1: none) and types the texts.
+    QWidget* openAndType(int entry, int pick, const QStringList& typed) {
+        QWidget* calculator = openCalculator(entry);
+        if (calculator != nullptr && pick >= 0)
+            clickEntry(qobject_cast<frmQ3*>(calculator)->lstloailaodong, pick);
+        if (calculator != nullptr)
+            type(calculator, typed);
+        return calculator;
+    }
+    [[nodiscard]] QString roomText(const QString& name) const {
+        return window->findChild<QLineEdit*>(name)->text();
+    }
+};
+
+void tst_RowCalculators::windowsShowTheirTexts_data() {
+    QTest::addColumn<int>("entry");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QStringList>("texts"); // control=text, every control of the window
+
+    const auto texts = [](std::initializer_list<const char*> pairs) {
+        QStringList list;
+        for (const char* pair : pairs)
+            list << QString::fromUtf8(pair);
+        return list;
+    };
+    QTest::newRow("Q3") << occupants << "Tinh nhiet do nguoi toa  ra"
+                        << texts({"songuoi=Nhập số lượng người lớn  trong phòng", "txtsonguoi=21",
+                                  "Label4=Người", "Label3=Nhập số lượng trẻ em trong phòng",
+                                  "txttreem=", "Label2=Người", "Label5=Chọn loại lao động",
+                                  "Label6=Nhiệt  do một người toả ra ứng với loại lao động trên",
+                                  "txtq=", "Label1=W/Người", "tinh=Tính"});
+    QTest::newRow("Q4") << infiltration << "Nhiet ton that do ro lot khong khi"
+                        << texts({"Label1=Enthanpy của không khí ngoài trời",
+                                  "txtenthanpyngoai=101.6478", "Label10=KJ/kgkkk",
+                                  "Label2=Enthanpy của không khí trong nhà",
+                                  "txtenthanpytrong=57.9914", "Label3=KJ/kgkkk",
+                                  "Label4=Nhập thể tích phòng", "txtthetichphong=", "Label11=m3",
+                                  "tinh=Tính"});
+    QTest::newRow("Q7")
+        << roof << "Nhiet luong ton that do buc xa qua mai"
+        << texts({"Label1=Diện tích mái bằng(bêtông)", "txtdtmaibang=0",
+                  "Label3=Hệ số truyền nhiệt", "txthstnmaibang=0.038", "Label5=W/m2.k",
+                  "Label9=Hệ số hấp hụ của vật liệu làm bề mặt mái bằng", "txthshtmaibang=0.55",
+                  "Label2=Diện tích mái vòm(tole)", "txtdtmaivom=0", "Label4=Hệ số truyền nhiệt",
+                  "txthstnmaivom=0.035", "Label6=W/m2.k",
+                  "Label10=Hệ số hấp hụ của vật liệu làm bề mặt mái vòm", "txthshtmaivom=0.6",
+                  "Label7=Nhiệt độ không khí trong phòng", "txtnhietdotrong=25",
+                  "Label8=Nhiệt độ không khí ngoài trời", "txtnhietdongoai=34.6", "cmdtinh=Tinh"});
+    QTest::newRow("Q8") << floorEntry << "Nhiet truyen qua nen"
+                        << texts({"label1=Nhiệt độ không khí ngoài trời", "txtnhietdongoai=34.6",
+                                  "Label2=Nhiệt độ không khí trong phòng", "txtnhietdotrong=25",
+                                  "Label3=Nhập chiều dài phòng", "txtchieudai=0", "Label5=m",
+                                  "Label4=Nhập chiều rộng phòng", "txtchieurong=0", "Label6=m",
+                                  "tinh=Tính"});
+}
+
+void tst_RowCalculators::windowsShowTheirTexts() {
+    QFETCH(int, entry);
+    QFETCH(QString, title);
+    QFETCH(QStringList, texts);
+    QWidget* calculator = openCalculator(entry);
+    QVERIFY(calculator != nullptr);
+    QCOMPARE(calculator->objectName(), QStringLiteral("frmQ%1").arg(entry + 1));
+    QCOMPARE(calculator->windowTitle(), title);
+    QStringList shown;
+    for (const QString& pair : texts) {
+        const QWidget* control = calculator->findChild<QWidget*>(nameOf(pair));
+        shown << nameOf(pair) + '=' + (control != nullptr ? controlText(control) : "<missing>");
+    }
+    QCOMPARE(shown, texts);
+    // Nothing more than these, and the activity list.
+    const qsizetype lists = calculator->findChildren<QListWidget*>().size();
+    QCOMPARE(calculator->findChildren<QLabel*>().size() +
+                 calculator->findChildren<QLineEdit*>().size() +
+                 calculator->findChildren<QPushButton*>().size() + lists,
+             texts.size() + (entry == occupants ? 1 : 0));
+}
+
+void tst_RowCalculators::focusOrder_data() {
+    QTest::addColumn<int>("entry");
+    QTest::addColumn<bool>("startsEnabled");
+    QTest::addColumn<QStringList>("order"); // the first holds the focus when shown
+
+    QTest::newRow("Q3") << occupants << false
+                        << QStringList{"txtsonguoi", "lstloailaodong", "txtq", "tinh", "txttreem"};
+    QTest::newRow("Q4") << infiltration << false
+                        << QStringList{"txtenthanpyngoai", "txtenthanpytrong", "txtthetichphong",
+                                       "tinh"};
+    QTest::newRow("Q7") << roof << true
+                        << QStringList{"txtdtmaibang",    "txtdtmaivom",    "txthstnmaibang",
+                                       "txthstnmaivom",   "cmdtinh",        "txtnhietdongoai",
+                                       "txtnhietdotrong", "txthshtmaibang", "txthshtmaivom"};
+    QTest::newRow("Q8") << floorEntry << true
+                        << QStringList{"txtnhietdongoai", "txtnhietdotrong", "txtchieudai",
+                                       "txtchieurong", "tinh"};
+}
+
+void tst_RowCalculators::focusOrder() {
+    QFETCH(int, entry);
+    QFETCH(bool, startsEnabled);
+    QFETCH(QStringList, order);
+    QWidget* calculator = openCalculator(entry);
+    QVERIFY(calculator != nullptr);
+    QApplication::setActiveWindow(calculator);
+    QVERIFY(QTest::qWaitForWindowActive(calculator));
+    QCOMPARE(QApplication::focusWidget()->objectName(), order.front());
+    QCOMPARE(computeButton(calculator)->isEnabled(), startsEnabled);
+
+    // The disabled button is passed over until the user's first touch enables it.
+    if (entry == occupants)
+        clickEntry(qobject_cast<frmQ3*>(calculator)->lstloailaodong, 0);
+    if (entry == infiltration)
+        typeKeys(qobject_cast<frmQ4*>(calculator)->txtthetichphong, "1");
+    QVERIFY(computeButton(calculator)->isEnabled());
+    calculator->findChild<QWidget*>(order.front())->setFocus();
+    for (const QString& name : order + QStringList{order.front()}) {
+        QCOMPARE(QApplication::focusWidget()->objectName(), name);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+}
+
+void tst_RowCalculators::pickShowsTheHeatPerPerson_data() {
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("activity");
+    QTest::addColumn<QString>("heat");
+    const char* const activities[][2] = {
+        {"Tĩnh tại", "80"},       {"Lao động nhẹ", "120"},        {"Lao động trung bình", "170"},
+        {"Lao động nặng", "250"}, {"Phòng ăn, khách sạn", "125"}, {"Vũ trường", "190"},
+    };
+    for (int row = 0; row < 6; ++row)
+        QTest::addRow("%d", row) << row << QString::fromUtf8(activities[row][0])
+                                 << activities[row][1];
+}
+
+void tst_RowCalculators::pickShowsTheHeatPerPerson() {
+    QFETCH(int, row);
+    QFETCH(QString, activity);
+    QFETCH(QString, heat);
+    auto* q3 = qobject_cast<frmQ3*>(openCalculator(occupants));
+    QVERIFY(q3 != nullptr);
+    QCOMPARE(q3->lstloailaodong->count(), 6);
+    QVERIFY(q3->lstloailaodong->selectedItems().isEmpty());
+    QCOMPARE(q3->lstloailaodong->item(row)->text(), activity);
+    clickEntry(q3->lstloailaodong, row);
+    QCOMPARE(q3->txtq->text(), heat);
+    QVERIFY(q3->tinh->isEnabled());
+}
+
+void tst_RowCalculators::onlyTheVolumeEnablesInfiltration() {
+    auto* q4 = qobject_cast<frmQ4*>(openCalculator(infiltration));
+    QVERIFY(q4 != nullptr);
+    retype(q4->txtenthanpyngoai, "90");
+    retype(q4->txtenthanpytrong, "50");
+    QVERIFY(!q4->tinh->isEnabled());
+    clickButton(q4->tinh);
+    QCOMPARE(window->txtQ4->text(), QStringLiteral("0"));
+    QVERIFY(q4->isVisible());
+
+    typeKeys(q4->txtthetichphong, "7");
+    QVERIFY(q4->tinh->isEnabled());
+    QTest::keyClick(q4->txtthetichphong, Qt::Key_Backspace);
+    QVERIFY(q4->tinh->isEnabled()); // emptying counts as a change too
+    window->txtQ4->setText("old");
+    clickButton(q4->tinh);
+    QCOMPARE(window->txtQ4->text(), QStringLiteral("0"));
+}
+
+void tst_RowCalculators::computes_data() {
+    QTest::addColumn<int>("entry");
+    QTest::addColumn<int>("pick");            // the activity picked first, or -1
+    QTest::addColumn<QStringList>("typed");   // field=text, typed in this order
+    QTest::addColumn<QStringList>("results"); // field=text, the window's or else the room's
+
+    const QStringList none;
+    QTest::newRow("Q3 21 at rest") << occupants << 0 << none << QStringList{"txtQ3=1554"};
+    QTest::newRow("Q3 tie to even") << occupants << 1 << QStringList{"txtsonguoi=10", "txttreem=2"}
+                                    << QStringList{"txtQ3=1276"};
+    QTest::newRow("Q3 typed heat is ignored")
+        << occupants << 0 << QStringList{"txtq=500"} << QStringList{"txtQ3=1554", "txtq=80"};
+    QTest::newRow("Q4 180 m3") << infiltration << -1 << QStringList{"txtthetichphong=180"}
+                               << QStringList{"txtQ4=3929"};
+    QTest::newRow("Q4 just below 1.5")
+        << infiltration << -1
+        << QStringList{"txtenthanpyngoai=13", "txtenthanpytrong=10", "txtthetichphong=1"}
+        << QStringList{"txtQ4=1"};
+    QTest::newRow("Q7 nothing typed") << roof << -1 << none << QStringList{"txtq7max=0", "txtQ7=0"};
+    QTest::newRow("Q7 both, rounded once")
+        << roof << -1 << QStringList{"txtdtmaibang=100", "txtdtmaivom=50"}
+        << QStringList{"txtq7max=151", "txtQ7=98"};
+    QTest::newRow("Q7 warmer inside")
+        << roof << -1 << QStringList{"txtdtmaibang=100", "txtnhietdotrong=70"}
+        << QStringList{"txtq7max=-32", "txtQ7=-67"};
+    QTest::newRow("Q8 nothing typed") << floorEntry << -1 << none << QStringList{"txtQ8=0"};
+    QTest::newRow("Q8 rules 3 and 5")
+        << floorEntry << -1 << QStringList{"txtchieudai=6.25", "txtchieurong=6.25"}
+        << QStringList{"txtQ8=227"};
+    QTest::newRow("Q8 warmer inside") << floorEntry << -1
+                                      << QStringList{"txtchieudai=5", "txtchieurong=4",
+                                                     "txtnhietdotrong=30", "txtnhietdongoai=25"}
+                                      << QStringList{"txtQ8=-50"};
+}
+
+void tst_RowCalculators::computes() {
+    QFETCH(int, entry);
+    QFETCH(int, pick);
+    QFETCH(QStringList, typed);
+    QFETCH(QStringList, results);
+    QWidget* calculator = openAndType(entry, pick, typed);
+    QVERIFY(calculator != nullptr);
+    // The window's own field of that name, or else the room's, set aside beforehand.
+    const auto resultField = [&](const QString& result) {
+        auto* own = calculator->findChild<QLineEdit*>(nameOf(result));
+        return own != nullptr ? own : window->findChild<QLineEdit*>(nameOf(result));
+    };
+    for (const QString& result : results)
+        if (calculator->findChild<QLineEdit*>(nameOf(result)) == nullptr)
+            resultField(result)->setText("old");
+
+    clickButton(computeButton(calculator));
+    for (const QString& result : results)
+        QCOMPARE(resultField(result)->text(), textOf(result));
+    QVERIFY(answerer->messages().isEmpty());
+    QVERIFY(!calculator->isVisible());
+
+    // Hidden, not gone: the next visit shows every text as it was left.
+    const QStringList left = fieldTexts(calculator);
+    QCOMPARE(reopen(entry), calculator);
+    QCOMPARE(fieldTexts(calculator), left);
+}
+
+void tst_RowCalculators::roomValuesAreTakenAtCreation_data() {
+    QTest::addColumn<int>("entry");
+    QTest::addColumn<QStringList>("copied"); // fields of the same name in both windows
+    QTest::addColumn<QString>("other");      // field=text it holds when created
+    QTest::addColumn<bool>("computeEnabled");
+
+    QTest::newRow("Q3") << occupants << QStringList{"txtsonguoi"} << "txttreem=" << false;
+    QTest::newRow("Q4") << infiltration << QStringList{"txtenthanpyngoai", "txtenthanpytrong"}
+                        << "txtthetichphong=" << false;
+    QTest::newRow("Q7") << roof << QStringList{"txtnhietdotrong", "txtnhietdongoai"}
+                        << "txtdtmaibang=0" << true;
+    QTest::newRow("Q8") << floorEntry << QStringList{"txtnhietdotrong", "txtnhietdongoai"}
+                        << "txtchieudai=0" << true;
+}
+
+void tst_RowCalculators::roomValuesAreTakenAtCreation() {
+    QFETCH(int, entry);
+    QFETCH(QStringList, copied);
+    QFETCH(QString, other);
+    QFETCH(bool, computeEnabled);
+    const auto ownText = [&](QWidget* calculator, const QString& name) {
+        return calculator->findChild<QLineEdit*>(name)->text();
+    };
+    const auto roomField = [this](const QString& name) {
+        return window->findChild<QLineEdit*>(name, Qt::FindDirectChildrenOnly);
+    };
+    // Texts are copied as they stand, unparsed.
+    const QStringList first = {"31 x", "1,5"};
+    for (int i = 0; i < copied.size(); ++i)
+        retype(roomField(copied[i]), first[i]);
+    QWidget* calculator = openCalculator(entry);
+    QVERIFY(calculator != nullptr);
+    for (int i = 0; i < copied.size(); ++i)
+        QCOMPARE(ownText(calculator, copied[i]), first[i]);
+
+    const QStringList taken = fieldTexts(calculator);
+    for (int i = 0; i < copied.size(); ++i)
+        retype(roomField(copied[i]), QStringLiteral("4%1").arg(i));
+    QCOMPARE(reopen(entry), calculator);
+    QCOMPARE(fieldTexts(calculator), taken);
+
+    // The close box forgets it all; the next visit takes the room's texts afresh.
+    if (entry == occupants)
+        clickEntry(qobject_cast<frmQ3*>(calculator)->lstloailaodong, 3);
+    retype(calculator->findChild<QLineEdit*>(nameOf(other)), "12");
+    closeBox(calculator);
+    QVERIFY(window->calculators().window(static_cast<Component>(entry)) == nullptr);
+    calculator = reopen(entry);
+    QVERIFY(calculator != nullptr);
+    for (int i = 0; i < copied.size(); ++i)
+        QCOMPARE(ownText(calculator, copied[i]), QStringLiteral("4%1").arg(i));
+    QCOMPARE(ownText(calculator, nameOf(other)), textOf(other));
+    QCOMPARE(computeButton(calculator)->isEnabled(), computeEnabled);
+    for (const QListWidget* list : calculator->findChildren<QListWidget*>())
+        QVERIFY(list->selectedItems().isEmpty());
+}
+
+void tst_RowCalculators::faultStopsTheCompute_data() {
+    QTest::addColumn<int>("entry");
+    QTest::addColumn<QStringList>("typed");
+    QTest::addColumn<QString>("repair");      // field=text that makes the compute work
+    QTest::addColumn<QStringList>("results"); // room field=text after the repair
+
+    QTest::newRow("Q3 adults") << occupants << QStringList{"txtsonguoi=1E308"} << "txtsonguoi=21"
+                               << QStringList{"txtQ3=1554"};
+    QTest::newRow("Q4 volume") << infiltration << QStringList{"txtthetichphong=1E308"}
+                               << "txtthetichphong=180" << QStringList{"txtQ4=3929"};
+    QTest::newRow("Q7 peak pass") << roof << QStringList{"txtdtmaibang=1E308", "txthstnmaibang=1"}
+                                  << "txtdtmaibang=0" << QStringList{"txtq7max=0", "txtQ7=0"};
+    QTest::newRow("Q8 zone I") << floorEntry << QStringList{"txtchieurong=4", "txtchieudai=1E308"}
+                               << "txtchieudai=5" << QStringList{"txtQ8=96"};
+}
+
+void tst_RowCalculators::faultStopsTheCompute() {
+    QFETCH(int, entry);
+    QFETCH(QStringList, typed);
+    QFETCH(QString, repair);
+    QFETCH(QStringList, results);
+    QWidget* calculator = openAndType(entry, entry == occupants ? 0 : -1, typed);
+    QVERIFY(calculator != nullptr);
+    for (const QString& result : results)
+        window->findChild<QLineEdit*>(nameOf(result))->setText("old");
+
+    clickButton(computeButton(calculator));
+    QCOMPARE(answerer->messages(), QStringList{tooLarge});
+    for (const QString& result : results)
+        QCOMPARE(roomText(nameOf(result)), QStringLiteral("old"));
+    QVERIFY(calculator->isVisible());
+
+    // The program goes on, and the same window computes once the input is sane.
+    type(calculator, {repair});
+    clickButton(computeButton(calculator));
+    for (const QString& result : results)
+        QCOMPARE(roomText(nameOf(result)), textOf(result));
+    QCOMPARE(answerer->messages().size(), 1);
+    QVERIFY(!calculator->isVisible());
+}
+
+void tst_RowCalculators::roofPeakStaysWhenTheAveragePassFails() {
+    QWidget* q7 = openCalculator(roof);
+    QVERIFY(q7 != nullptr);
+    // Indoors at the flat roof's peak equivalent temperature: the peak pass comes
+    // out near 0, the average pass 384 K below it, and that overflows.
+    const QStringList typed = {"txtdtmaibang=1E307", "txthstnmaibang=1", "txthshtmaibang=17.6",
+                               "txtnhietdongoai=0", "txtnhietdotrong=789"};
+    type(q7, typed);
+    window->txtq7max->setText("old");
+    window->txtQ7->setText("old");
+    clickButton(computeButton(q7));
+
+    const kelvora::Roof typedRoof{
+        .flat = {1e307, 1, 17.6}, .vaulted = {0, 0.035, 0.6}, .indoorC = 789};
+    const double peakW = kelvora::roofHeatW(typedRoof, kelvora::peakRoofRadiationWPerM2);
+    QCOMPARE(window->txtq7max->text(),
+             QString::fromStdString(kelvora::numberText(kelvora::roundHalfEven(peakW, 0))));
+    QCOMPARE(window->txtQ7->text(), QStringLiteral("old"));
+    QCOMPARE(answerer->messages(), QStringList{tooLarge});
+    QVERIFY(q7->isVisible());
+}
+
+QTEST_MAIN(tst_RowCalculators)
+#include "tst_RowCalculators.moc"
