@@ -167,6 +167,7 @@ void tst_Soak::randomActionsThenExit() {
         window->txtQ5,    window->txtQ6,    window->txtQ7,    window->txtQ8,
         window->txtQtong, window->txtq5max, window->txtq7max, window->txtqtongmax};
     Monkey monkey(*window);
+    std::array<int, 12> programWrites{};
     for (int action = 0; action < actionCount; ++action) {
         std::array<QString, 12> before;
         for (std::size_t i = 0; i < results.size(); ++i)
@@ -180,6 +181,7 @@ void tst_Soak::randomActionsThenExit() {
             const QString text = results[i]->text();
             if (results[i] == typed || text == before[i])
                 continue;
+            ++programWrites[i];
             const std::string written = text.toStdString();
             QVERIFY2(kelvora::numberText(kelvora::fieldValue(written)) == written,
                      qPrintable(QStringLiteral("action %1 wrote \"%2\" into %3")
@@ -187,6 +189,10 @@ void tst_Soak::randomActionsThenExit() {
                                     .arg(text, results[i]->objectName())));
         }
     }
+
+    // A run that never got a calculator to compute would prove little.
+    for (std::size_t i = 0; i < results.size(); ++i)
+        QVERIFY2(programWrites[i] > 0, qPrintable(results[i]->objectName()));
 
     clickButton(window->cmdthoat);
     QTRY_VERIFY(!window->isVisible());
