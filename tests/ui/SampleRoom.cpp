@@ -4,6 +4,7 @@
 #include "core/Components.h"
 #include "ui/CalculatorWindow.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
@@ -119,10 +120,19 @@ const std::vector<CalculatorVisit>& sampleRoom() {
     return visits;
 }
 
-bool visit(Kelvora& room, const CalculatorVisit& calculator, Input input, QString& failure) {
-    const auto fail = [&failure, &calculator](const QString& why) {
-        failure = QStringLiteral("calculator %1: %2").arg(calculator.entry).arg(why);
-        return false;
+namespace {
+
+QString failureIn(const CalculatorVisit& calculator, const QString& why) {
+    return QStringLiteral("calculator %1: %2").arg(calculator.entry).arg(why);
+}
+
+} // namespace
+
+QAbstractButton* fillIn(Kelvora& room, const CalculatorVisit& calculator, Input input,
+                        QString& failure) {
+    const auto fail = [&failure, &calculator](const QString& why) -> QAbstractButton* {
+        failure = failureIn(calculator, why);
+        return nullptr;
     };
     if (input == Input::Keyboard && !bringForward(&room))
         return fail(QStringLiteral("the main window did not come forward"));
@@ -144,9 +154,20 @@ bool visit(Kelvora& room, const CalculatorVisit& calculator, Input input, QStrin
         if (list == nullptr || !pick(list, row, input))
             return fail(QStringLiteral("list %1, row %2").arg(QLatin1String(name)).arg(row));
     }
-    auto* button = control<QWidget>(window, calculator.computeButton);
-    if (button == nullptr || !button->isEnabled() || !press(button, input))
+    auto* button = control<QAbstractButton>(window, calculator.computeButton);
+    if (button == nullptr || !button->isEnabled())
         return fail(QStringLiteral("button %1").arg(QLatin1String(calculator.computeButton)));
+    return button;
+}
+
+bool visit(Kelvora& room, const CalculatorVisit& calculator, Input input, QString& failure) {
+    QAbstractButton* button = fillIn(room, calculator, input, failure);
+    if (button == nullptr)
+        return false;
+    if (!press(button, input)) {
+        failure = failureIn(calculator, QStringLiteral("the compute button out of reach"));
+        return false;
+    }
     return true;
 }
 

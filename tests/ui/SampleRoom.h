@@ -13,6 +13,8 @@
 #include <utility>
 #include <vector>
 
+class QAbstractButton;
+
 namespace kelvora::ui {
 class Kelvora;
 }
@@ -37,6 +39,11 @@ enum class Input {
     Mouse,    // clicks on fields, list entries and buttons; keys for the texts
     Keyboard, // Tab to each control, arrows in the lists, Space on the buttons
 };
+
+// Picks the entry and fills the calculator in; returns its compute button, or
+// nullptr, with the reason in failure, when a control could not be reached.
+[[nodiscard]] QAbstractButton* fillIn(Kelvora& room, const CalculatorVisit& calculator, Input input,
+                                      QString& failure);
 
 // Carries out one visit: picks the entry, fills the calculator in, computes.
 // False, with the reason in failure, when a control could not be reached.
