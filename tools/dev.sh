@@ -15,8 +15,9 @@ esac
 
 packages=(cmake g++ make pkg-config qt6-base-dev qt6-qpa-plugins libgl-dev
     fonts-liberation2 fontconfig)
-# The tests also check that the sources keep their committed format.
-[ "$mode" = test ] && packages+=(clang-format)
+# The tests also check that the sources keep their committed format, and run
+# the fuzzer, which needs clang with its runtime; the benchmarks need Google's.
+[ "$mode" = test ] && packages+=(clang-format clang libclang-rt-14-dev libbenchmark-dev)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
@@ -35,7 +36,13 @@ werror=OFF
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKELVORA_WERROR="$werror"
 if [ "$mode" = test ]; then
     cmake --build build -j "$(nproc)"
-    exec ctest --test-dir build --output-on-failure
+    ctest --test-dir build --output-on-failure
+    # The same tests again under AddressSanitizer (leaks included) and UBSan.
+    cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DKELVORA_SANITIZE=ON \
+        -DKELVORA_WERROR="$werror"
+    cmake --build build-asan -j "$(nproc)"
+    ctest --test-dir build-asan --output-on-failure
+    exit 0
 fi
 
 cmake --build build -j "$(nproc)" --target kelvora
