@@ -58,6 +58,11 @@ struct NumberPrefix {
 
 constexpr long long exponentLimit = 1'000'000'000;
 
+// The largest 15-digit text that still reads as a double. The doubles above it
+// round to 1.79769313486232E+308, which lies beyond the range and would read
+// back as an overflow, so they are written as this one instead.
+constexpr double largestWritable = 1.79769313486231e308;
+
 // Returns false when the text has no digits where a number must start.
 bool readPrefix(std::string_view text, NumberPrefix& out) {
     BlankSkipper in(text);
@@ -174,6 +179,8 @@ std::string numberText(double value) {
         return value < 0 ? "-inf" : "inf";
     if (value == 0.0)
         return "0"; // negative zero too
+    if (std::abs(value) > largestWritable)
+        value = std::copysign(largestWritable, value);
 
     // "-d.dddddddddddddde+XXX": to_chars rounds to the 15 significant digits.
     std::array<char, 32> buffer{};

@@ -176,7 +176,8 @@ void tst_FieldText::writesNumbers_data() {
     QTest::newRow("1E+15") << 1e15 << "1E+15";
     QTest::newRow("rounds up into exponent form") << 999999999999999.9 << "1E+15";
     QTest::newRow("mantissa") << 1.5e20 << "1.5E+20";
-    QTest::newRow("largest") << 1.7976931348623157e308 << "1.79769313486232E+308";
+    QTest::newRow("largest stays in range") << 1.7976931348623157e308 << "1.79769313486231E+308";
+    QTest::newRow("largest negative") << -1.7976931348623157e308 << "-1.79769313486231E+308";
     QTest::newRow("negative large") << -2.5e16 << "-2.5E+16";
     QTest::newRow("0.0001") << 0.0001 << "0.0001";
     QTest::newRow("1E-05") << 0.00001 << "1E-05";
@@ -200,6 +201,7 @@ void tst_FieldText::roundedResultReadsBack_data() {
     QTest::newRow("large") << 123456789012.7;
     QTest::newRow("beyond 15 digits") << 98765432109876543.0;
     QTest::newRow("huge") << 1.2345678901234e300;
+    QTest::newRow("largest") << 1.7976931348623157e308;
 }
 
 void tst_FieldText::roundedResultReadsBack() {
