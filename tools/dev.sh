@@ -42,6 +42,8 @@ if [ "$mode" = test ]; then
         -DKELVORA_WERROR="$werror"
     cmake --build build-asan -j "$(nproc)"
     ctest --test-dir build-asan --output-on-failure
+    # A minute of fuzzing the field conversions (bash fuzz/run SECONDS for more).
+    bash fuzz/run 60
     exit 0
 fi
 
