@@ -44,6 +44,8 @@ BENCHMARK(fromCharsOnTexts)->Repetitions(7)->ReportAggregatesOnly(true);
 // The console report, keeping each benchmark's median for the ratio.
 class MedianReporter : public benchmark::ConsoleReporter {
 public:
+    MedianReporter()
+        : ConsoleReporter(OO_Tabular) {} // no colours: the output goes to logs
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const Run& run : runs)
             if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median")
