@@ -1,7 +1,7 @@
 // fieldValue against the standard library's own reader, std::from_chars, on
 // the texts a field typically holds: the main window's initial texts and
 // results as the calculators write them. Each is timed over the whole set;
-// the median of the repetitions gives the ratio printed at the end.
+// bench/run prints the ratio of the medians of their repetitions.
 
 #include "core/FieldText.h"
 
@@ -9,9 +9,6 @@
 
 #include <array>
 #include <charconv>
-#include <cstdio>
-#include <map>
-#include <string>
 #include <string_view>
 
 namespace {
@@ -41,34 +38,7 @@ void fromCharsOnTexts(benchmark::State& state) {
 BENCHMARK(fieldValueOnTexts)->Repetitions(7)->ReportAggregatesOnly(true);
 BENCHMARK(fromCharsOnTexts)->Repetitions(7)->ReportAggregatesOnly(true);
 
-// The console report, keeping each benchmark's median for the ratio.
-class MedianReporter : public benchmark::ConsoleReporter {
-public:
-    MedianReporter()
-        : ConsoleReporter(OO_Tabular) {} // no colours: the output goes to logs
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs)
-            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median")
-                medianNs[run.run_name.function_name] = run.GetAdjustedCPUTime();
-        ConsoleReporter::ReportRuns(runs);
-    }
-
-    std::map<std::string, double> medianNs;
-};
-
 } // namespace
 
-int main(int argc, char* argv[]) {
-    benchmark::Initialize(&argc, argv);
-    MedianReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    const double fieldValueNs = reporter.medianNs["fieldValueOnTexts"];
-    const double fromCharsNs = reporter.medianNs["fromCharsOnTexts"];
-    if (fieldValueNs > 0 && fromCharsNs > 0) {
-        const double ratio = fieldValueNs / fromCharsNs;
-        std::printf("fieldValue / from_chars (median): %.3f (target <= 1.50: %s)\n", ratio,
-                    ratio <= 1.5 ? "met" : "MISSED");
-    }
-    return 0;
-}
+// bench/run works out the ratio of the two medians from the CSV it asks for.
+BENCHMARK_MAIN();
