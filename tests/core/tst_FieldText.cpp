@@ -59,6 +59,11 @@ void tst_FieldText::readsText_data() {
     QTest::newRow("exponent") << "1e2" << 100.0;
     QTest::newRow("capital exponent, signed") << "25E-1" << 2.5;
     QTest::newRow("blanks in exponent") << "1 e + 2" << 100.0;
+    QTest::newRow("blank after exponent sign") << "5e- 2" << 0.05;
+    QTest::newRow("blank after sign and point") << "-. 5" << -0.5;
+    QTest::newRow("blank after plus") << "+ 7" << 7.0;
+    QTest::newRow("blank turns overflow into exponent")
+        << QString(309, '9') + "e -400" << 1e-91; // read without its blank, no overflow
     QTest::newRow("exponent without digits") << "3e" << 3.0;
     QTest::newRow("exponent sign without digits") << "3e+x" << 3.0;
     QTest::newRow("point exponent") << "2.e1" << 20.0;
@@ -99,6 +104,7 @@ void tst_FieldText::numberBeyondRangeRaisesOverflow_data() {
     QTest::newRow("309 digits") << QString(309, '9') << infinity;
     QTest::newRow("exponent beyond int") << "1e99999999999999999999" << infinity;
     QTest::newRow("leading zeros hide nothing") << "000.001e312" << infinity;
+    QTest::newRow("blank inside exponent") << "1e3 09" << infinity;
 }
 
 void tst_FieldText::numberBeyondRangeRaisesOverflow() {
