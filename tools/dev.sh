@@ -15,9 +15,11 @@ esac
 
 packages=(cmake g++ make pkg-config qt6-base-dev qt6-qpa-plugins libgl-dev
     fonts-liberation2 fontconfig)
-# The tests also check that the sources keep their committed format, and build
-# and validate the Debian package.
-[ "$mode" = test ] && packages+=(clang-format dpkg-dev file desktop-file-utils appstream)
+# The tests also check that the sources keep their committed format, build and
+# validate the Debian package, and run the fuzzer, which needs clang with its
+# runtime; the benchmarks need Google's.
+[ "$mode" = test ] && packages+=(clang-format dpkg-dev file desktop-file-utils appstream
+    clang libclang-rt-14-dev libbenchmark-dev)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
@@ -36,7 +38,16 @@ werror=OFF
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKELVORA_WERROR="$werror"
 if [ "$mode" = test ]; then
     cmake --build build -j "$(nproc)"
-    exec ctest --test-dir build --output-on-failure
+    ctest --test-dir build --output-on-failure
+    # The same tests again under AddressSanitizer (leaks included) and UBSan
+    cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DKELVORA_SANITIZE=ON \
+        -DKELVORA_WERROR="$werror"
+    cmake --build build-asan -j "$(nproc)"
+    # (the format and the package do not change with it).
+    ctest --test-dir build-asan --output-on-failure -E "^(format|package)$"
+    # A minute of fuzzing the field conversions (bash fuzz/run SECONDS for more).
+    bash fuzz/run 60
+    exit 0
 fi
 
 cmake --build build -j "$(nproc)" --target kelvora

@@ -19,138 +19,114 @@ constexpr bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-// Walks a text as if its blanks were not there.
-class BlankSkipper {
-public:
-    explicit BlankSkipper(std::string_view text)
-        : text_(text) {
-        skip();
-    }
-
-    [[nodiscard]] bool atEnd() const { return pos_ == text_.size(); }
-    [[nodiscard]] char peek() const { return atEnd() ? '\0' : text_[pos_]; }
-    void advance() {
-        ++pos_;
-        skip();
-    }
-    [[nodiscard]] std::size_t position() const { return pos_; }
-    void rewind(std::size_t pos) { pos_ = pos; }
-
-private:
-    void skip() {
-        while (pos_ < text_.size() && isBlank(text_[pos_]))
-            ++pos_;
-    }
-
-    std::string_view text_;
-    std::size_t pos_ = 0;
-};
-
-// The readable prefix of a text, blanks removed, in the form from_chars takes
-// (no '+', since from_chars refuses it).
-struct NumberPrefix {
-    std::string chars;
-    bool negative = false;
-    // Decimal order of the first non-zero digit (0 for "1", -1 for "0.1"),
-    // exponent included, saturated; only meaningful when the value is not 0.
-    long long magnitude = 0;
-};
-
 constexpr long long exponentLimit = 1'000'000'000;
 
-// Returns false when the text has no digits where a number must start.
-bool readPrefix(std::string_view text, NumberPrefix& out) {
-    BlankSkipper in(text);
-    if (in.peek() == '+' || in.peek() == '-') {
-        out.negative = in.peek() == '-';
-        if (out.negative)
-            out.chars.push_back('-');
-        in.advance();
-    }
+// The largest 15-digit text that still reads as a double. The doubles above it
+// round to 1.79769313486232E+308, which lies beyond the range and would read
+// back as an overflow, so they are written as this one instead.
+constexpr double largestWritable = 1.79769313486231e308;
 
-    long long firstNonZero = 0;
-    bool seenNonZero = false;
-    long long intDigits = 0;
-    for (; isDigit(in.peek()); in.advance()) {
-        if (!seenNonZero && in.peek() != '0') {
-            seenNonZero = true;
-            firstNonZero = intDigits;
-        }
-        out.chars.push_back(in.peek());
-        ++intDigits;
-    }
-    long long fracDigits = 0;
-    if (in.peek() == '.') {
-        const std::size_t pointAt = in.position();
-        in.advance();
-        if (isDigit(in.peek()) || intDigits > 0) {
-            out.chars.push_back('.');
-            for (; isDigit(in.peek()); in.advance()) {
-                if (!seenNonZero && in.peek() != '0') {
-                    seenNonZero = true;
-                    firstNonZero = intDigits + fracDigits;
-                }
-                out.chars.push_back(in.peek());
-                ++fracDigits;
-            }
-        } else {
-            in.rewind(pointAt);
-        }
-    }
-    if (intDigits == 0 && fracDigits == 0)
-        return false;
+// from_chars reads the field's own form, [-] digits [. digits] [(E|e) [+-]
+// digits] with "1e" read as 1, and more: "inf" and "nan", which a field reads
+// as letters. It takes no '+', which a field does.
+struct Reading {
+    double value = 0.0;  // an infinity for a number beyond the range
+    std::size_t end = 0; // where the number ended, 0 when there was none
+};
 
+// Looking for the number, the reading looks at most three characters past its
+// end ("1e+x", or "-.x" with no number). Without a blank among them, removing
+// the text's blanks would leave the number as it is.
+bool blanksMayMatter(std::string_view text, std::size_t numberEnd) {
+    const std::size_t lookedAtEnd = std::min(text.size(), numberEnd + 3);
+    for (std::size_t pos = numberEnd; pos < lookedAtEnd; ++pos)
+        if (isBlank(text[pos]))
+            return true;
+    return false;
+}
+
+// The decimal order of a prefix's first non-zero digit (0 for "1", -1 for
+// "0.1"), exponent included, saturated; only meaningful when it is not 0.
+long long decimalOrder(std::string_view prefix) {
+    long long digits = 0;
+    long long firstNonZero = -1;
+    long long intDigits = -1;
+    std::size_t pos = prefix.front() == '+' || prefix.front() == '-' ? 1 : 0;
+    for (; pos < prefix.size() && (isDigit(prefix[pos]) || prefix[pos] == '.'); ++pos) {
+        if (prefix[pos] == '.') {
+            intDigits = digits;
+            continue;
+        }
+        if (firstNonZero < 0 && prefix[pos] != '0')
+            firstNonZero = digits;
+        ++digits;
+    }
+    if (intDigits < 0)
+        intDigits = digits;
     long long exponent = 0;
-    if (in.peek() == 'e' || in.peek() == 'E') {
-        const std::size_t letterAt = in.position();
-        std::string exponentChars = "e";
-        in.advance();
-        bool exponentNegative = false;
-        if (in.peek() == '+' || in.peek() == '-') {
-            exponentNegative = in.peek() == '-';
-            if (exponentNegative)
-                exponentChars.push_back('-');
-            in.advance();
-        }
-        if (isDigit(in.peek())) {
-            for (; isDigit(in.peek()); in.advance()) {
-                exponentChars.push_back(in.peek());
-                exponent = std::min(exponent * 10 + (in.peek() - '0'), exponentLimit);
-            }
-            if (exponentNegative)
-                exponent = -exponent;
-            out.chars += exponentChars;
-        } else {
-            in.rewind(letterAt); // "1e" and "1e+" read as 1
-        }
+    if (pos < prefix.size()) { // at the exponent letter
+        ++pos;
+        const bool negative = prefix[pos] == '-';
+        if (prefix[pos] == '+' || prefix[pos] == '-')
+            ++pos;
+        for (; pos < prefix.size(); ++pos)
+            exponent = std::min(exponent * 10 + (prefix[pos] - '0'), exponentLimit);
+        if (negative)
+            exponent = -exponent;
     }
-    out.magnitude = intDigits - firstNonZero - 1 + exponent;
-    return true;
+    return intDigits - std::max(firstNonZero, 0LL) - 1 + exponent;
+}
+
+// Inlined into fieldValue, whose common case is a text read in place: the
+// calls would cost it a good part of what from_chars itself takes.
+[[gnu::always_inline]] inline Reading readNumber(std::string_view text) {
+    const char* const begin = text.data();
+    const char* const stop = begin + text.size();
+    const char* first = begin;
+    if (first != stop && *first == '+') {
+        ++first;
+        if (first != stop && *first == '-')
+            return {}; // "+-7" has no number
+    }
+    const char* const mantissa = first != stop && *first == '-' ? first + 1 : first;
+    if (mantissa == stop || !(isDigit(*mantissa) || *mantissa == '.'))
+        return {}; // nor letters, "inf" and "nan" among them
+
+    Reading reading;
+    const auto [end, ec] = std::from_chars(first, stop, reading.value, std::chars_format::general);
+    if (ec == std::errc::invalid_argument)
+        return {}; // a lone point
+    reading.end = static_cast<std::size_t>(end - begin);
+    if (ec == std::errc::result_out_of_range) {
+        const double infinity = std::numeric_limits<double>::infinity();
+        // Too small for a double is as good as nothing.
+        reading.value = decimalOrder(text.substr(0, reading.end)) <= 0 ? 0.0
+                        : *first == '-'                                ? -infinity
+                                                                       : infinity;
+    }
+    return reading;
+}
+
+[[gnu::noinline]] Reading readWithoutBlanks(std::string_view text) {
+    std::string withoutBlanks;
+    withoutBlanks.reserve(text.size());
+    for (const char c : text)
+        if (!isBlank(c))
+            withoutBlanks.push_back(c);
+    return readNumber(withoutBlanks);
 }
 
 } // namespace
 
 double fieldValue(std::string_view text) {
-    NumberPrefix prefix;
-    if (!readPrefix(text, prefix))
-        return 0.0;
-
-    double value = 0.0;
-    const char* first = prefix.chars.data();
-    const char* last = first + prefix.chars.size();
-    const auto [end, ec] = std::from_chars(first, last, value, std::chars_format::general);
-    static_cast<void>(end);
-    if (ec == std::errc::result_out_of_range) {
-        if (prefix.magnitude > 0) {
-            std::feraiseexcept(FE_OVERFLOW | FE_INEXACT);
-            return prefix.negative ? -std::numeric_limits<double>::infinity()
-                                   : std::numeric_limits<double>::infinity();
-        }
-        return 0.0; // too small for a double: as good as nothing
-    }
-    if (ec != std::errc())
-        return 0.0; // cannot happen for a prefix of this form
-    return value;
+    // Most texts have no blank near the end of their number, and are read in
+    // place; the others are read again once their blanks are gone.
+    Reading reading = readNumber(text);
+    if (blanksMayMatter(text, reading.end)) [[unlikely]]
+        reading = readWithoutBlanks(text);
+    if (std::isinf(reading.value))
+        std::feraiseexcept(FE_OVERFLOW | FE_INEXACT);
+    return reading.value;
 }
 
 double roundHalfEven(double value, int decimals) {
@@ -174,6 +150,8 @@ std::string numberText(double value) {
         return value < 0 ? "-inf" : "inf";
     if (value == 0.0)
         return "0"; // negative zero too
+    if (std::abs(value) > largestWritable)
+        value = std::copysign(largestWritable, value);
 
     // "-d.dddddddddddddde+XXX": to_chars rounds to the 15 significant digits.
     std::array<char, 32> buffer{};

@@ -31,9 +31,12 @@ namespace kelvora {
 
 // The text written into a field: at most 15 significant digits, '.' as the
 // decimal point, no trailing zeros, no "-0". Magnitudes from 1E+15 up and
-// below 1E-04 use the exponent form ("1.5E+15", "1E-05"). Non-finite values
-// never reach a field (the fault check stops the handler first); they are
-// written "inf", "-inf" and "nan", which read back as 0.
+// below 1E-04 use the exponent form ("1.5E+15", "1E-05"). Every text of a
+// finite value reads back as a finite value: the few doubles next to the
+// largest one are written 1.79769313486231E+308, since their nearest 15-digit
+// text lies beyond the double range. Non-finite values never reach a field
+// (the fault check stops the handler first); they are written "inf", "-inf"
+// and "nan", which read back as 0.
 [[nodiscard]] std::string numberText(double value);
 
 } // namespace kelvora

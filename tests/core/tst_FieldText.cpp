@@ -59,6 +59,11 @@ void tst_FieldText::readsText_data() {
     QTest::newRow("exponent") << "1e2" << 100.0;
     QTest::newRow("capital exponent, signed") << "25E-1" << 2.5;
     QTest::newRow("blanks in exponent") << "1 e + 2" << 100.0;
+    QTest::newRow("blank after exponent sign") << "5e- 2" << 0.05;
+    QTest::newRow("blank after sign and point") << "-. 5" << -0.5;
+    QTest::newRow("blank after plus") << "+ 7" << 7.0;
+    QTest::newRow("blank turns overflow into exponent")
+        << QString(309, '9') + "e -400" << 1e-91; // read without its blank, no overflow
     QTest::newRow("exponent without digits") << "3e" << 3.0;
     QTest::newRow("exponent sign without digits") << "3e+x" << 3.0;
     QTest::newRow("point exponent") << "2.e1" << 20.0;
@@ -99,6 +104,7 @@ void tst_FieldText::numberBeyondRangeRaisesOverflow_data() {
     QTest::newRow("309 digits") << QString(309, '9') << infinity;
     QTest::newRow("exponent beyond int") << "1e99999999999999999999" << infinity;
     QTest::newRow("leading zeros hide nothing") << "000.001e312" << infinity;
+    QTest::newRow("blank inside exponent") << "1e3 09" << infinity;
 }
 
 void tst_FieldText::numberBeyondRangeRaisesOverflow() {
@@ -176,7 +182,8 @@ void tst_FieldText::writesNumbers_data() {
     QTest::newRow("1E+15") << 1e15 << "1E+15";
     QTest::newRow("rounds up into exponent form") << 999999999999999.9 << "1E+15";
     QTest::newRow("mantissa") << 1.5e20 << "1.5E+20";
-    QTest::newRow("largest") << 1.7976931348623157e308 << "1.79769313486232E+308";
+    QTest::newRow("largest stays in range") << 1.7976931348623157e308 << "1.79769313486231E+308";
+    QTest::newRow("largest negative") << -1.7976931348623157e308 << "-1.79769313486231E+308";
     QTest::newRow("negative large") << -2.5e16 << "-2.5E+16";
     QTest::newRow("0.0001") << 0.0001 << "0.0001";
     QTest::newRow("1E-05") << 0.00001 << "1E-05";
@@ -200,6 +207,7 @@ void tst_FieldText::roundedResultReadsBack_data() {
     QTest::newRow("large") << 123456789012.7;
     QTest::newRow("beyond 15 digits") << 98765432109876543.0;
     QTest::newRow("huge") << 1.2345678901234e300;
+    QTest::newRow("largest") << 1.7976931348623157e308;
 }
 
 void tst_FieldText::roundedResultReadsBack() {
