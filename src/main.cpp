@@ -3,12 +3,10 @@
 #include "ui/QuitWhenShown.h"
 
 #include <QApplication>
-#include <QIcon>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setDesktopFileName(QStringLiteral(KELVORA_APP_ID));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/" KELVORA_APP_ID ".png")));
     // Every window sets this font for itself, but a line edit lays its first
     // text out in the application's font before it takes its window's: without
     // this, a second typeface would be loaded for that alone.

@@ -23,14 +23,21 @@ constexpr int roomFieldHeightTw = 285;
 
 using Row = FieldRow<Kelvora>;
 
+// The captions' sizes were never fixed: each reaches up to its field (or, over
+// a result, spans it), so that nothing has to measure its text at start-up.
+constexpr int captionGapTw = 60;
+
 // A caption beside its field, in the main window itself.
 constexpr Row roomRow(QLabel* Kelvora::*caption, const char* captionName, const char* captionText,
                       int captionLeftTw, QLineEdit* Kelvora::*field, const char* fieldName,
                       const char* initialText, TwipsRect fieldAt) {
-    return {caption,
-            {captionName, captionText, {captionLeftTw, fieldAt.top, 0, fieldAt.height}},
-            field,
-            {fieldName, initialText, fieldAt}};
+    return {
+        caption,
+        {captionName,
+         captionText,
+         {captionLeftTw, fieldAt.top, fieldAt.left - captionGapTw - captionLeftTw, fieldAt.height}},
+        field,
+        {fieldName, initialText, fieldAt}};
 }
 
 constexpr int airFieldWidthTw = 855;
@@ -76,16 +83,20 @@ const Row roomRows[] = {
 constexpr int componentWidthTw = 1095;
 constexpr int totalWidthTw = 1455;
 constexpr int resultHeightTw = 375;
-constexpr int captionToFieldTw = 240; // a result stands this far below its caption
+constexpr int totalCaptionWidthTw = 2655; // to the frame's right, wider than the totals
+constexpr int captionToFieldTw = 240;     // a result stands this far below its caption
 
 // A result under its caption, inside the frame. Every result starts at 0.
 constexpr Row resultCell(QLabel* Kelvora::*caption, const char* captionName,
                          const char* captionText, QLineEdit* Kelvora::*field, const char* fieldName,
-                         int leftTw, int captionTopTw, int widthTw) {
-    return {caption,
-            {captionName, captionText, {leftTw, captionTopTw, 0, 0}},
-            field,
-            {fieldName, "0", {leftTw, captionTopTw + captionToFieldTw, widthTw, resultHeightTw}}};
+                         int leftTw, int captionTopTw, int widthTw, int captionWidthTw = 0) {
+    return {
+        caption,
+        {captionName,
+         captionText,
+         {leftTw, captionTopTw, captionWidthTw > 0 ? captionWidthTw : widthTw, captionToFieldTw}},
+        field,
+        {fieldName, "0", {leftTw, captionTopTw + captionToFieldTw, widthTw, resultHeightTw}}};
 }
 
 const Row resultCells[] = {
@@ -98,13 +109,13 @@ const Row resultCells[] = {
     resultCell(&Kelvora::Q7, "Q7", "Q7", &Kelvora::txtQ7, "txtQ7", 2400, 1080, componentWidthTw),
     resultCell(&Kelvora::Q8, "Q8", "Q8", &Kelvora::txtQ8, "txtQ8", 3480, 1080, componentWidthTw),
     resultCell(&Kelvora::tongnhietthua, "tongnhietthua", "Nhiệt tổng Q Trung bình",
-               &Kelvora::txtQtong, "txtQtong", 5160, 1080, totalWidthTw),
+               &Kelvora::txtQtong, "txtQtong", 5160, 1080, totalWidthTw, totalCaptionWidthTw),
     resultCell(&Kelvora::Label14, "Label14", "Q5 Max", &Kelvora::txtq5max, "txtq5max", 240, 1800,
                componentWidthTw),
     resultCell(&Kelvora::Label15, "Label15", "Q7 Max", &Kelvora::txtq7max, "txtq7max", 2400, 1800,
                componentWidthTw),
     resultCell(&Kelvora::Label13, "Label13", "Nhiệt tổng Q Max", &Kelvora::txtqtongmax,
-               "txtqtongmax", 5160, 1800, totalWidthTw),
+               "txtqtongmax", 5160, 1800, totalWidthTw, totalCaptionWidthTw),
 };
 
 // The list's entries, in the order of Component.
@@ -176,7 +187,7 @@ void Kelvora::buildRoom() {
     buildRows<Kelvora>(*this, this, roomRows);
 
     CHONLOAINHIETTHUA = makeControl<QLabel>(this, "CHONLOAINHIETTHUA", "Chọn loại nhiệt thừa tính",
-                                            {120, 2040, 0, 0});
+                                            {120, 2040, 6855, 240});
     loaiQ = makeEntryList(this, "loaiQ", {120, 2280, 6855, 315}, componentEntries);
     nameByCaption(CHONLOAINHIETTHUA, loaiQ);
     connect(loaiQ, &QListWidget::itemSelectionChanged, this, &Kelvora::loaiQ_Click);
@@ -184,7 +195,7 @@ void Kelvora::buildRoom() {
 
 void Kelvora::buildResults() {
     Frame1 = makeControl<QGroupBox>(this, "Frame1", "Kết quả", {120, 2760, 7935, 2535});
-    Label10 = makeControl<QLabel>(Frame1, "Label10", "Đơn vị tính: W", {6600, 240, 0, 0});
+    Label10 = makeControl<QLabel>(Frame1, "Label10", "Đơn vị tính: W", {6600, 240, 1335, 240});
     buildRows<Kelvora>(*this, Frame1, resultCells);
 }
 

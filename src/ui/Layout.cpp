@@ -1,7 +1,10 @@
 #include "Layout.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QWidget>
+
+#include <algorithm>
 
 namespace kelvora::ui {
 
@@ -17,7 +20,10 @@ int twipsToPixels(const QWidget* widget, int twips) {
 }
 
 void placeInTwips(QWidget* widget, const TwipsRect& rect) {
-    const QSize natural = widget->sizeHint();
+    // A caption's natural size means laying its text out, which the first
+    // paint does again: measure only the controls whose size was never fixed.
+    const bool fixed = rect.width > 0 && rect.height > 0;
+    const QSize natural = fixed ? QSize() : widget->sizeHint();
     widget->setGeometry(twipsToPixels(widget, rect.left), twipsToPixels(widget, rect.top),
                         rect.width > 0 ? twipsToPixels(widget, rect.width) : natural.width(),
                         rect.height > 0 ? twipsToPixels(widget, rect.height) : natural.height());
@@ -31,7 +37,27 @@ QFont captionFont() {
     QFont font(QStringLiteral("Liberation Serif"));
     font.setPointSizeF(captionPointSize);
     font.setStyleHint(QFont::Serif);
+    // Unhinted glyphs look the same at this size and spare FreeType's hinting
+    // of every glyph at the first paint, a tenth of the start-up.
+    font.setHintingPreference(QFont::PreferNoHinting);
+    // The program's own texts are written with precomposed letters and need
+    // no shaping, the larger part of painting them the first time; a field
+    // turns it back on when its text holds a combining mark.
+    font.setStyleStrategy(QFont::PreferNoShaping);
     return font;
+}
+
+void shapeCombiningMarks(QLineEdit* field) {
+    QObject::connect(field, &QLineEdit::textChanged, field, [field](const QString& text) {
+        const bool marked = std::any_of(text.cbegin(), text.cend(),
+                                        [](QChar character) { return character.isMark(); });
+        const bool shaping = !(field->font().styleStrategy() & QFont::PreferNoShaping);
+        if (marked != shaping) {
+            QFont font = field->font();
+            font.setStyleStrategy(marked ? QFont::PreferDefault : QFont::PreferNoShaping);
+            field->setFont(font);
+        }
+    });
 }
 
 void nameByCaption(QLabel* caption, QWidget* control) {

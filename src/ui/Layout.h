@@ -10,8 +10,10 @@
 #include <QString>
 
 #include <initializer_list>
+#include <type_traits>
 
 class QLabel;
+class QLineEdit;
 class QWidget;
 
 namespace kelvora::ui {
@@ -36,6 +38,11 @@ void setInsideSizeInTwips(QWidget* window, int widthTwips, int heightTwips);
 // The serif face the windows were drawn for, with the Vietnamese glyphs.
 [[nodiscard]] QFont captionFont();
 
+// The caption font skips text shaping, which misplaces combining marks
+// (an "ộ" typed as o, circumflex, dot below): a field whose text holds one
+// is shaped again.
+void shapeCombiningMarks(QLineEdit* field);
+
 // A control of a kind whose constructor takes its text and its parent
 // (QLabel, QLineEdit, QPushButton, QGroupBox), named and placed. Texts come as
 // UTF-8 literals, as they are written in the sources.
@@ -44,6 +51,8 @@ template <class Control>
                                    const TwipsRect& rect) {
     auto* control = new Control(QString::fromUtf8(text), parent);
     control->setObjectName(QString::fromLatin1(name));
+    if constexpr (std::is_same_v<Control, QLineEdit>)
+        shapeCombiningMarks(control);
     placeInTwips(control, rect);
     return control;
 }

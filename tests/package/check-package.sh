@@ -24,12 +24,15 @@ for file in usr/bin/kelvora \
     "usr/share/applications/$id.desktop" \
     "usr/share/icons/hicolor/scalable/apps/$id.svg" \
     "usr/share/icons/hicolor/256x256/apps/$id.png" \
+    "usr/share/icons/hicolor/48x48/apps/$id.png" \
     "usr/share/metainfo/$id.metainfo.xml"; do
     [ -f "$root/$file" ] || fail "$file is not in the package"
 done
 [ -x "$root/usr/bin/kelvora" ] || fail "the program is not executable"
-file -b "$root/usr/share/icons/hicolor/256x256/apps/$id.png" | grep -q '256 x 256' ||
-    fail "the PNG icon is not 256 x 256"
+for size in 256 48; do
+    file -b "$root/usr/share/icons/hicolor/${size}x$size/apps/$id.png" | grep -q "$size x $size" ||
+        fail "the ${size}x$size icon is not $size x $size"
+done
 
 desktop-file-validate "$root/usr/share/applications/$id.desktop"
 appstreamcli validate --no-net --pedantic "$root/usr/share/metainfo/$id.metainfo.xml"
