@@ -4,6 +4,7 @@
 #include "FieldRows.h"
 #include "Fields.h"
 #include "Layout.h"
+#include "ResultFrame.h"
 #include "core/HeatBalance.h"
 
 #include <QCloseEvent>
@@ -194,7 +195,7 @@ void Kelvora::buildRoom() {
 }
 
 void Kelvora::buildResults() {
-    Frame1 = makeControl<QGroupBox>(this, "Frame1", "Kết quả", {120, 2760, 7935, 2535});
+    Frame1 = makeControl<ResultFrame>(this, "Frame1", "Kết quả", {120, 2760, 7935, 2535});
     Label10 = makeControl<QLabel>(Frame1, "Label10", "Đơn vị tính: W", {6600, 240, 1335, 240});
     buildRows<Kelvora>(*this, Frame1, resultCells);
 }
