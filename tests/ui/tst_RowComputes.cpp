@@ -1,51 +1,29 @@
-// The occupant, infiltration, roof and floor calculators on the real windows:
-// what they show, their focus and enabled states, their worked examples typed
-// and computed as a user would, the room values they take at creation, and
-// the fault rule, including the roof's peak written before its average fails.
+// The occupant, infiltration, roof and floor calculators computing on the real
+// windows: their worked examples typed and computed as a user would, the room
+// values they take at creation, and the fault rule, including the roof's peak
+// written before its average fails.
 
+#include "RowCases.h"
 #include "UiDriver.h"
 #include "core/FieldText.h"
 #include "core/RoofHeat.h"
 #include "ui/CalculatorWindow.h"
 #include "ui/Kelvora.h"
 #include "ui/frmQ3.h"
-#include "ui/frmQ4.h"
 
-#include <QApplication>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStringList>
 #include <QTest>
-
-#include <initializer_list>
 
 using kelvora::Component;
 using kelvora::ui::frmQ3;
-using kelvora::ui::frmQ4;
 using namespace kelvora::ui::test;
 
 namespace {
 
 const QString tooLarge = QStringLiteral("Loi tinh toan: so qua lon");
-constexpr int occupants = 2;
-constexpr int infiltration = 3;
-constexpr int roof = 6;
-constexpr int floorEntry = 7;
-
-// "name=text" pairs.
-QString nameOf(const QString& pair) {
-    return pair.section('=', 0, 0);
-}
-QString textOf(const QString& pair) {
-    return pair.section('=', 1);
-}
-
-QPushButton* computeButton(QWidget* calculator) {
-    auto* button = calculator->findChild<QPushButton*>(QStringLiteral("tinh"));
-    return button != nullptr ? button
-                             : calculator->findChild<QPushButton*>(QStringLiteral("cmdtinh"));
-}
 
 QStringList fieldTexts(const QWidget* calculator) {
     QStringList texts;
@@ -56,17 +34,10 @@ QStringList fieldTexts(const QWidget* calculator) {
 
 } // namespace
 
-class tst_RowCalculators : public SessionTest {
+class tst_RowComputes : public SessionTest {
     Q_OBJECT
 
 private slots:
-    void windowsShowTheirTexts_data();
-    void windowsShowTheirTexts();
-    void focusOrder_data();
-    void focusOrder();
-    void pickShowsTheHeatPerPerson_data();
-    void pickShowsTheHeatPerPerson();
-    void onlyTheVolumeEnablesInfiltration();
     void computes_data();
     void computes();
     void roomValuesAreTakenAtCreation_data();
@@ -99,160 +70,7 @@ private:
     }
 };
 
-void tst_RowCalculators::windowsShowTheirTexts_data() {
-    QTest::addColumn<int>("entry");
-    QTest::addColumn<QString>("title");
-    QTest::addColumn<QStringList>("texts"); // control=text, every control of the window
-
-    const auto texts = [](std::initializer_list<const char*> pairs) {
-        QStringList list;
-        for (const char* pair : pairs)
-            list << QString::fromUtf8(pair);
-        return list;
-    };
-    QTest::newRow("Q3") << occupants << "Tinh nhiet do nguoi toa  ra"
-                        << texts({"songuoi=Nhập số lượng người lớn  trong phòng", "txtsonguoi=21",
-                                  "Label4=Người", "Label3=Nhập số lượng trẻ em trong phòng",
-                                  "txttreem=", "Label2=Người", "Label5=Chọn loại lao động",
-                                  "Label6=Nhiệt  do một người toả ra ứng với loại lao động trên",
-                                  "txtq=", "Label1=W/Người", "tinh=Tính"});
-    QTest::newRow("Q4") << infiltration << "Nhiet ton that do ro lot khong khi"
-                        << texts({"Label1=Enthanpy của không khí ngoài trời",
-                                  "txtenthanpyngoai=101.6478", "Label10=KJ/kgkkk",
-                                  "Label2=Enthanpy của không khí trong nhà",
-                                  "txtenthanpytrong=57.9914", "Label3=KJ/kgkkk",
-                                  "Label4=Nhập thể tích phòng", "txtthetichphong=", "Label11=m3",
-                                  "tinh=Tính"});
-    QTest::newRow("Q7")
-        << roof << "Nhiet luong ton that do buc xa qua mai"
-        << texts({"Label1=Diện tích mái bằng(bêtông)", "txtdtmaibang=0",
-                  "Label3=Hệ số truyền nhiệt", "txthstnmaibang=0.038", "Label5=W/m2.k",
-                  "Label9=Hệ số hấp hụ của vật liệu làm bề mặt mái bằng", "txthshtmaibang=0.55",
-                  "Label2=Diện tích mái vòm(tole)", "txtdtmaivom=0", "Label4=Hệ số truyền nhiệt",
-                  "txthstnmaivom=0.035", "Label6=W/m2.k",
-                  "Label10=Hệ số hấp hụ của vật liệu làm bề mặt mái vòm", "txthshtmaivom=0.6",
-                  "Label7=Nhiệt độ không khí trong phòng", "txtnhietdotrong=25",
-                  "Label8=Nhiệt độ không khí ngoài trời", "txtnhietdongoai=34.6", "cmdtinh=Tinh"});
-    QTest::newRow("Q8") << floorEntry << "Nhiet truyen qua nen"
-                        << texts({"label1=Nhiệt độ không khí ngoài trời", "txtnhietdongoai=34.6",
-                                  "Label2=Nhiệt độ không khí trong phòng", "txtnhietdotrong=25",
-                                  "Label3=Nhập chiều dài phòng", "txtchieudai=0", "Label5=m",
-                                  "Label4=Nhập chiều rộng phòng", "txtchieurong=0", "Label6=m",
-                                  "tinh=Tính"});
-}
-
-void tst_RowCalculators::windowsShowTheirTexts() {
-    QFETCH(int, entry);
-    QFETCH(QString, title);
-    QFETCH(QStringList, texts);
-    QWidget* calculator = openCalculator(entry);
-    QVERIFY(calculator != nullptr);
-    QCOMPARE(calculator->objectName(), QStringLiteral("frmQ%1").arg(entry + 1));
-    QCOMPARE(calculator->windowTitle(), title);
-    QStringList shown;
-    for (const QString& pair : texts) {
-        const QWidget* control = calculator->findChild<QWidget*>(nameOf(pair));
-        shown << nameOf(pair) + '=' + (control != nullptr ? controlText(control) : "<missing>");
-    }
-    QCOMPARE(shown, texts);
-    // Nothing more than these, and the activity list.
-    const qsizetype lists = calculator->findChildren<QListWidget*>().size();
-    QCOMPARE(calculator->findChildren<QLabel*>().size() +
-                 calculator->findChildren<QLineEdit*>().size() +
-                 calculator->findChildren<QPushButton*>().size() + lists,
-             texts.size() + (entry == occupants ? 1 : 0));
-}
-
-void tst_RowCalculators::focusOrder_data() {
-    QTest::addColumn<int>("entry");
-    QTest::addColumn<bool>("startsEnabled");
-    QTest::addColumn<QStringList>("order"); // the first holds the focus when shown
-
-    QTest::newRow("Q3") << occupants << false
-                        << QStringList{"txtsonguoi", "lstloailaodong", "txtq", "tinh", "txttreem"};
-    QTest::newRow("Q4") << infiltration << false
-                        << QStringList{"txtenthanpyngoai", "txtenthanpytrong", "txtthetichphong",
-                                       "tinh"};
-    QTest::newRow("Q7") << roof << true
-                        << QStringList{"txtdtmaibang",    "txtdtmaivom",    "txthstnmaibang",
-                                       "txthstnmaivom",   "cmdtinh",        "txtnhietdongoai",
-                                       "txtnhietdotrong", "txthshtmaibang", "txthshtmaivom"};
-    QTest::newRow("Q8") << floorEntry << true
-                        << QStringList{"txtnhietdongoai", "txtnhietdotrong", "txtchieudai",
-                                       "txtchieurong", "tinh"};
-}
-
-void tst_RowCalculators::focusOrder() {
-    QFETCH(int, entry);
-    QFETCH(bool, startsEnabled);
-    QFETCH(QStringList, order);
-    QWidget* calculator = openCalculator(entry);
-    QVERIFY(calculator != nullptr);
-    QApplication::setActiveWindow(calculator);
-    QVERIFY(QTest::qWaitForWindowActive(calculator));
-    QCOMPARE(QApplication::focusWidget()->objectName(), order.front());
-    QCOMPARE(computeButton(calculator)->isEnabled(), startsEnabled);
-
-    // The disabled button is passed over until the user's first touch enables it.
-    if (entry == occupants)
-        clickEntry(qobject_cast<frmQ3*>(calculator)->lstloailaodong, 0);
-    if (entry == infiltration)
-        typeKeys(qobject_cast<frmQ4*>(calculator)->txtthetichphong, "1");
-    QVERIFY(computeButton(calculator)->isEnabled());
-    calculator->findChild<QWidget*>(order.front())->setFocus();
-    for (const QString& name : order + QStringList{order.front()}) {
-        QCOMPARE(QApplication::focusWidget()->objectName(), name);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    }
-}
-
-void tst_RowCalculators::pickShowsTheHeatPerPerson_data() {
-    QTest::addColumn<int>("row");
-    QTest::addColumn<QString>("activity");
-    QTest::addColumn<QString>("heat");
-    const char* const activities[][2] = {
-        {"Tĩnh tại", "80"},       {"Lao động nhẹ", "120"},        {"Lao động trung bình", "170"},
-        {"Lao động nặng", "250"}, {"Phòng ăn, khách sạn", "125"}, {"Vũ trường", "190"},
-    };
-    for (int row = 0; row < 6; ++row)
-        QTest::addRow("%d", row) << row << QString::fromUtf8(activities[row][0])
-                                 << activities[row][1];
-}
-
-void tst_RowCalculators::pickShowsTheHeatPerPerson() {
-    QFETCH(int, row);
-    QFETCH(QString, activity);
-    QFETCH(QString, heat);
-    auto* q3 = qobject_cast<frmQ3*>(openCalculator(occupants));
-    QVERIFY(q3 != nullptr);
-    QCOMPARE(q3->lstloailaodong->count(), 6);
-    QVERIFY(q3->lstloailaodong->selectedItems().isEmpty());
-    QCOMPARE(q3->lstloailaodong->item(row)->text(), activity);
-    clickEntry(q3->lstloailaodong, row);
-    QCOMPARE(q3->txtq->text(), heat);
-    QVERIFY(q3->tinh->isEnabled());
-}
-
-void tst_RowCalculators::onlyTheVolumeEnablesInfiltration() {
-    auto* q4 = qobject_cast<frmQ4*>(openCalculator(infiltration));
-    QVERIFY(q4 != nullptr);
-    retype(q4->txtenthanpyngoai, "90");
-    retype(q4->txtenthanpytrong, "50");
-    QVERIFY(!q4->tinh->isEnabled());
-    clickButton(q4->tinh);
-    QCOMPARE(window->txtQ4->text(), QStringLiteral("0"));
-    QVERIFY(q4->isVisible());
-
-    typeKeys(q4->txtthetichphong, "7");
-    QVERIFY(q4->tinh->isEnabled());
-    QTest::keyClick(q4->txtthetichphong, Qt::Key_Backspace);
-    QVERIFY(q4->tinh->isEnabled()); // emptying counts as a change too
-    window->txtQ4->setText("old");
-    clickButton(q4->tinh);
-    QCOMPARE(window->txtQ4->text(), QStringLiteral("0"));
-}
-
-void tst_RowCalculators::computes_data() {
+void tst_RowComputes::computes_data() {
     QTest::addColumn<int>("entry");
     QTest::addColumn<int>("pick");            // the activity picked first, or -1
     QTest::addColumn<QStringList>("typed");   // field=text, typed in this order
@@ -287,7 +105,7 @@ void tst_RowCalculators::computes_data() {
                                       << QStringList{"txtQ8=-50"};
 }
 
-void tst_RowCalculators::computes() {
+void tst_RowComputes::computes() {
     QFETCH(int, entry);
     QFETCH(int, pick);
     QFETCH(QStringList, typed);
@@ -315,7 +133,7 @@ void tst_RowCalculators::computes() {
     QCOMPARE(fieldTexts(calculator), left);
 }
 
-void tst_RowCalculators::roomValuesAreTakenAtCreation_data() {
+void tst_RowComputes::roomValuesAreTakenAtCreation_data() {
     QTest::addColumn<int>("entry");
     QTest::addColumn<QStringList>("copied"); // fields of the same name in both windows
     QTest::addColumn<QString>("other");      // field=text it holds when created
@@ -330,7 +148,7 @@ void tst_RowCalculators::roomValuesAreTakenAtCreation_data() {
                         << "txtchieudai=0" << true;
 }
 
-void tst_RowCalculators::roomValuesAreTakenAtCreation() {
+void tst_RowComputes::roomValuesAreTakenAtCreation() {
     QFETCH(int, entry);
     QFETCH(QStringList, copied);
     QFETCH(QString, other);
@@ -372,7 +190,7 @@ void tst_RowCalculators::roomValuesAreTakenAtCreation() {
         QVERIFY(list->selectedItems().isEmpty());
 }
 
-void tst_RowCalculators::faultStopsTheCompute_data() {
+void tst_RowComputes::faultStopsTheCompute_data() {
     QTest::addColumn<int>("entry");
     QTest::addColumn<QStringList>("typed");
     QTest::addColumn<QString>("repair");      // field=text that makes the compute work
@@ -388,7 +206,7 @@ void tst_RowCalculators::faultStopsTheCompute_data() {
                                << "txtchieudai=5" << QStringList{"txtQ8=96"};
 }
 
-void tst_RowCalculators::faultStopsTheCompute() {
+void tst_RowComputes::faultStopsTheCompute() {
     QFETCH(int, entry);
     QFETCH(QStringList, typed);
     QFETCH(QString, repair);
@@ -413,7 +231,7 @@ void tst_RowCalculators::faultStopsTheCompute() {
     QVERIFY(!calculator->isVisible());
 }
 
-void tst_RowCalculators::roofPeakStaysWhenTheAveragePassFails() {
+void tst_RowComputes::roofPeakStaysWhenTheAveragePassFails() {
     QWidget* q7 = openCalculator(roof);
     QVERIFY(q7 != nullptr);
     // Indoors at the flat roof's peak equivalent temperature: the peak pass comes
@@ -435,5 +253,5 @@ void tst_RowCalculators::roofPeakStaysWhenTheAveragePassFails() {
     QVERIFY(q7->isVisible());
 }
 
-QTEST_MAIN(tst_RowCalculators)
-#include "tst_RowCalculators.moc"
+QTEST_MAIN(tst_RowComputes)
+#include "tst_RowComputes.moc"
