@@ -1,8 +1,7 @@
 // The yardstick for kelvora's start-up: a Qt program with nothing but one
 // window of the main window's inside size (8625 x 6090 twips) holding as many
-// line edits as it does. With --quit-when-shown it exits once painted.
-
-#include "ui/QuitWhenShown.h"
+// line edits as it does. bench/run ends it, as it ends kelvora, with the
+// quitwhenshown plugin once it is painted.
 
 #include <QApplication>
 #include <QLineEdit>
@@ -20,7 +19,6 @@ constexpr int columns = 4;
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    kelvora::ui::QuitWhenShown quitWhenShown;
     QWidget window;
     const int dpi = window.logicalDpiX();
     window.setFixedSize(insideWidthTw * dpi / twipsPerInch, insideHeightTw * dpi / twipsPerInch);
@@ -31,8 +29,6 @@ int main(int argc, char* argv[]) {
         edit->setGeometry((index % columns) * cellWidth + 4, (index / columns) * cellHeight + 4,
                           cellWidth - 8, 25);
     }
-    if (QCoreApplication::arguments().contains(QStringLiteral("--quit-when-shown")))
-        window.installEventFilter(&quitWhenShown);
     window.show();
     return QApplication::exec();
 }

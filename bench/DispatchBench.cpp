@@ -5,8 +5,8 @@
 
 #include "SampleRoom.h"
 #include "UiDriver.h"
-#include "core/Components.h"
 #include "ui/CalculatorWindow.h"
+#include "ui/ComponentTable.h"
 
 #include <QAbstractButton>
 #include <QListWidget>
@@ -27,15 +27,18 @@ void DispatchBench::firstDispatch() {
     QBENCHMARK_ONCE {
         window->loaiQ->setCurrentRow(0);
     }
-    for (int entry = 0; entry < kelvora::componentCount; ++entry)
-        QVERIFY(window->calculators().window(static_cast<kelvora::Component>(entry)) != nullptr);
+    for (int entry = 0; entry < int(kelvora::ui::components().size()); ++entry)
+        QVERIFY(window->calculators().window(entry) != nullptr);
 }
 
 void DispatchBench::compute_data() {
     QTest::addColumn<int>("visit"); // in the sample room
-    const char* const names[] = {"Q1", "Q2", "Q3", "Q4", "Q5", "Q6", "Q7", "Q8"};
-    for (std::size_t visit = 0; visit < sampleRoom().size(); ++visit)
-        QTest::newRow(names[visit]) << int(visit);
+    for (std::size_t visit = 0; visit < sampleRoom().size(); ++visit) {
+        // The entry's last word names the component ("Q1").
+        const QString entryText = QString::fromUtf8(
+            kelvora::ui::components()[std::size_t(sampleRoom()[visit].entry)].entryText);
+        QTest::addRow("%s", qPrintable(entryText.section(u' ', -1))) << int(visit);
+    }
 }
 
 // The calculator filled in as the sample room fills it; its handler then runs

@@ -2,18 +2,18 @@
 
 namespace kelvora {
 
-double averageTotalW(const ComponentsW& componentsW) {
+double averageTotalW(std::span<const double> componentsW) {
     double sum = 0.0;
     for (const double q : componentsW)
         sum += q;
     return sum;
 }
 
-double maximumTotalW(const ComponentsW& componentsW, double q5PeakW, double q7PeakW) {
-    ComponentsW peak = componentsW;
-    peak[4] = q5PeakW;
-    peak[6] = q7PeakW;
-    return averageTotalW(peak);
+double maximumTotalW(std::span<const ComponentW> components) {
+    double sum = 0.0;
+    for (const ComponentW& component : components)
+        sum += component.peakW.value_or(component.averageW);
+    return sum;
 }
 
 } // namespace kelvora

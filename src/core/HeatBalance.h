@@ -1,22 +1,27 @@
 #pragma once
 
-// The room's heat balance. Compute reads the eight component fields (and the
-// peak values of the glazing and the roof), forms the two totals here and
-// writes them unrounded. Each total is checked for a fault on its own, since
-// the average is written before the maximum is formed.
+// The room's heat balance. Compute reads the components in the order of the
+// main window's list, forms the two totals here and writes them unrounded.
+// Which components have a peak value is the caller's knowledge, not this
+// module's: a component comes with its peak or without one. Each total is
+// checked for a fault on its own, since the average is written before the
+// maximum is formed.
 
-#include <array>
+#include <optional>
+#include <span>
 
 namespace kelvora {
 
-inline constexpr int componentCount = 8; // Q1 ... Q8
+// One component as the maximum total reads it, in W.
+struct ComponentW {
+    double averageW = 0;
+    std::optional<double> peakW; // the glazing's and the roof's
+};
 
-using ComponentsW = std::array<double, componentCount>; // W, Q1 first
+// The components added strictly left to right, in the order given.
+[[nodiscard]] double averageTotalW(std::span<const double> componentsW);
 
-// Q1 + Q2 + ... + Q8, strictly left to right.
-[[nodiscard]] double averageTotalW(const ComponentsW& componentsW);
-
-// The same sum with the peak values in the places of Q5 and Q7.
-[[nodiscard]] double maximumTotalW(const ComponentsW& componentsW, double q5PeakW, double q7PeakW);
+// The same sum, each component counted with its peak where it has one.
+[[nodiscard]] double maximumTotalW(std::span<const ComponentW> components);
 
 } // namespace kelvora

@@ -1,16 +1,17 @@
 #include "CalculatorWindow.h"
 
-#include "Kelvora.h"
 #include "Layout.h"
 
 #include <QCloseEvent>
+#include <QLineEdit>
 
 namespace kelvora::ui {
 
-CalculatorWindow::CalculatorWindow(Kelvora& room, const char* name, const char* title,
+CalculatorWindow::CalculatorWindow(const CalculatorSite& site, const char* name, const char* title,
                                    int widthTwips, int heightTwips)
-    : QWidget(&room, Qt::Window)
-    , room_(room) {
+    : QWidget(site.owner, Qt::Window)
+    , room_(site.room)
+    , entry_(site.entry) {
     setObjectName(QString::fromLatin1(name));
     setWindowTitle(QString::fromUtf8(title));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -18,10 +19,18 @@ CalculatorWindow::CalculatorWindow(Kelvora& room, const char* name, const char* 
     setInsideSizeInTwips(this, widthTwips, heightTwips);
 }
 
-bool CalculatorWindow::deliver(FaultCheck& faults, QLineEdit* roomField, double resultW) {
+void CalculatorWindow::copyFromRoom(QLineEdit* field, RoomValue value) {
+    field->setText(room_.text(value));
+}
+
+double CalculatorWindow::roomValue(RoomValue value) const {
+    return fieldValue(room_.text(value));
+}
+
+bool CalculatorWindow::deliver(FaultCheck& faults, ResultKind kind, double resultW) {
     if (!faults.passed(resultW))
         return false;
-    writeRounded(roomField, resultW);
+    room_.writeResultW(entry_, kind, resultW);
     return true;
 }
 

@@ -1,42 +1,60 @@
 #pragma once
 
 // What the eight calculator windows have in common. Each is a top-level window
-// of its own, created by the main window's dispatch and owned by it; it reads
-// and writes the room through the main window's fields. A compute ends the
-// visit by hiding the window, which keeps its texts for the next visit; the
-// close box destroys it, and the dispatch creates it afresh the next time.
+// of its own, created by the main window's dispatch and owned by it. It sees
+// the room only through the Room interface: it copies room values into its
+// own fields when it is created, and a compute ends by writing its results
+// through the room. A compute ends the visit by hiding the window, which
+// keeps its texts for the next visit; the close box destroys it, and the
+// dispatch creates it afresh the next time.
 
 #include "Fields.h"
+#include "Room.h"
 
 #include <QWidget>
+
+#include <cstddef>
 
 class QCloseEvent;
 class QLineEdit;
 
 namespace kelvora::ui {
 
-class Kelvora;
+// What a calculator is made with: the room it works for, its entry in the
+// components' table (which names the fields its results go to) and the
+// window it belongs to.
+struct CalculatorSite {
+    Room& room;
+    std::size_t entry;
+    QWidget* owner;
+};
 
 class CalculatorWindow : public QWidget {
     Q_OBJECT
 
 public:
     // The inside of the window measures widthTwips × heightTwips.
-    CalculatorWindow(Kelvora& room, const char* name, const char* title, int widthTwips,
-                     int heightTwips);
+    CalculatorWindow(const CalculatorSite& site, const char* name, const char* title,
+                     int widthTwips, int heightTwips);
 
 signals:
     // The window has been closed and is about to be destroyed.
     void closed();
 
 protected:
-    [[nodiscard]] Kelvora& room() const { return room_; }
+    [[nodiscard]] Room& room() const { return room_; }
+
+    // A start-up step: the room's text, as it stands, becomes the field's.
+    void copyFromRoom(QLineEdit* field, RoomValue value);
+
+    // The numeric value of the room field's text as it stands now.
+    [[nodiscard]] double roomValue(RoomValue value) const;
 
     // Every compute ends the same way: a result that passed the fault check
-    // is written, rounded to whole watts, into a field of the room. A result
-    // that did not pass has had its message shown and is not written; the
-    // handler then returns and the window stays open.
-    [[nodiscard]] bool deliver(FaultCheck& faults, QLineEdit* roomField, double resultW);
+    // is written, rounded to whole watts, into the room. A result that did
+    // not pass has had its message shown and is not written; the handler
+    // then returns and the window stays open.
+    [[nodiscard]] bool deliver(FaultCheck& faults, ResultKind kind, double resultW);
 
     // A successful compute is over: the window steps aside and keeps its texts.
     void endVisit();
@@ -44,7 +62,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    Kelvora& room_;
+    Room& room_;
+    std::size_t entry_;
 };
 
 } // namespace kelvora::ui

@@ -1,46 +1,56 @@
 #pragma once
 
-// The main window's eight calculator windows and their three states: not
-// existing, existing and hidden, existing and shown. The dispatch asks for a
-// window to be shown or hidden; either creates it first when it does not
-// exist, and creating a window runs its start-up step. A window that closes
-// (its close box, or the lighting calculator after a compute) is forgotten at
-// once, so that the next request creates it anew.
-
-#include "core/Components.h"
-#include "core/HeatBalance.h"
+// The main window's calculator windows, one for each row of the components'
+// table, and their three states: not existing, existing and hidden, existing
+// and shown. The dispatch asks for a window to be shown or hidden; either
+// creates it first when it does not exist, and creating a window runs its
+// start-up step. A window that closes (its close box, or the lighting
+// calculator after a compute) is forgotten at once, so that the next request
+// creates it anew.
 
 #include <QPointer>
 
-#include <array>
+#include <cstddef>
+#include <vector>
+
+class QWidget;
 
 namespace kelvora::ui {
 
 class CalculatorWindow;
-class Kelvora;
+class Room;
 
 class CalculatorWindows {
 public:
-    explicit CalculatorWindows(Kelvora& room);
+    // The calculators work for room and belong to owner.
+    CalculatorWindows(Room& room, QWidget* owner);
 
-    // Shows the component's window, not modal, creating it first if needed.
-    void show(Component component);
+    // Shows the entry's window, not modal, creating it first if needed.
+    void show(std::size_t entry);
 
-    // Hides the component's window, creating it first (hidden) if needed.
-    void hide(Component component);
+    // Hides the entry's window, creating it first (hidden) if needed.
+    void hide(std::size_t entry);
 
-    // The window as it exists now, or nullptr.
-    [[nodiscard]] CalculatorWindow* window(Component component) const;
+    // The entry's window as it exists now, or nullptr.
+    [[nodiscard]] CalculatorWindow* window(std::size_t entry) const;
+
+    // The window of this class as it exists now, or nullptr.
+    template <class Calculator> [[nodiscard]] Calculator* find() const {
+        for (const QPointer<CalculatorWindow>& window : windows_)
+            if (auto* calculator = qobject_cast<Calculator*>(window.data()))
+                return calculator;
+        return nullptr;
+    }
 
     // Destroys every window, shown or hidden: the run is ending.
     void destroyAll();
 
 private:
-    // nullptr for a component whose calculator is not part of the program.
-    CalculatorWindow* ensure(Component component);
+    CalculatorWindow* ensure(std::size_t entry);
 
-    Kelvora& room_;
-    std::array<QPointer<CalculatorWindow>, componentCount> windows_;
+    Room& room_;
+    QWidget* owner_;
+    std::vector<QPointer<CalculatorWindow>> windows_;
 };
 
 } // namespace kelvora::ui

@@ -12,7 +12,11 @@ constexpr int wholeWatts = 0; // decimals of every component result
 } // namespace
 
 double fieldValue(const QLineEdit* field) {
-    return kelvora::fieldValue(field->text().toStdString());
+    return fieldValue(field->text());
+}
+
+double fieldValue(const QString& text) {
+    return kelvora::fieldValue(text.toStdString());
 }
 
 void writeRounded(QLineEdit* field, double value) {

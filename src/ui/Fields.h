@@ -11,12 +11,14 @@
 #include <string_view>
 
 class QLineEdit;
+class QString;
 class QWidget;
 
 namespace kelvora::ui {
 
 // The numeric value of the field's current text.
 [[nodiscard]] double fieldValue(const QLineEdit* field);
+[[nodiscard]] double fieldValue(const QString& text);
 
 // A result in whole watts: rounded half to even, then written.
 void writeRounded(QLineEdit* field, double value);

@@ -7,6 +7,8 @@
 #include "ResultFrame.h"
 #include "core/HeatBalance.h"
 
+#include <vector>
+
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
@@ -119,26 +121,13 @@ const Row resultCells[] = {
                "txtqtongmax", 5160, 1800, totalWidthTw, totalCaptionWidthTw),
 };
 
-// The list's entries, in the order of Component.
-const ListEntry componentEntries[] = {
-    {"Nhiệt do máy móc Q1"},
-    {"Nhệt do đèn chiếu sáng Q2"},
-    {"Nhiệt do người toả ra Q3"},
-    {"Nhiệt do ro lọt không khí Q4"},
-    {"Nhiệt do bức xạ qua kính Q5"},
-    {"Nhiệt do thâm nhập qua kết cấu bao che do chênh lệch nhiệt độ  Q6"},
-    {"Nhiệt do bức xạ qua mái Q7"},
-    {"Nhiệt do xâm nhập qua nền Q8"},
-};
-static_assert(std::size(componentEntries) == componentCount);
-
 const char* const airConditionsMissing = "Nhap so lieu nhiet do va dung am";
 
 } // namespace
 
 Kelvora::Kelvora(QWidget* parent)
     : QWidget(parent)
-    , calculators_(*this) {
+    , calculators_(*this, this) {
     setObjectName(QStringLiteral("Kelvora"));
     setWindowTitle(QStringLiteral("Kelvora"));
     setFont(captionFont());
@@ -189,7 +178,10 @@ void Kelvora::buildRoom() {
 
     CHONLOAINHIETTHUA = makeControl<QLabel>(this, "CHONLOAINHIETTHUA", "Chọn loại nhiệt thừa tính",
                                             {120, 2040, 6855, 240});
-    loaiQ = makeEntryList(this, "loaiQ", {120, 2280, 6855, 315}, componentEntries);
+    std::vector<ListEntry> entries;
+    for (const ComponentRow& component : components())
+        entries.push_back({component.entryText});
+    loaiQ = makeEntryList(this, "loaiQ", {120, 2280, 6855, 315}, entries);
     nameByCaption(CHONLOAINHIETTHUA, loaiQ);
     connect(loaiQ, &QListWidget::itemSelectionChanged, this, &Kelvora::loaiQ_Click);
 }
@@ -200,30 +192,75 @@ void Kelvora::buildResults() {
     buildRows<Kelvora>(*this, Frame1, resultCells);
 }
 
-ComponentsW Kelvora::componentsW() const {
-    return {fieldValue(txtQ1), fieldValue(txtQ2), fieldValue(txtQ3), fieldValue(txtQ4),
-            fieldValue(txtQ5), fieldValue(txtQ6), fieldValue(txtQ7), fieldValue(txtQ8)};
+QLineEdit* Kelvora::roomField(RoomValue value) const {
+    switch (value) {
+    case RoomValue::AreaM2:
+        return txtdientich;
+    case RoomValue::People:
+        return txtsonguoi;
+    case RoomValue::OutdoorC:
+        return txtnhietdongoai;
+    case RoomValue::IndoorC:
+        return txtnhietdotrong;
+    case RoomValue::OutdoorEnthalpyKJPerKg:
+        return txtenthanpyngoai;
+    case RoomValue::IndoorEnthalpyKJPerKg:
+        return txtenthanpytrong;
+    }
+    return nullptr;
+}
+
+QString Kelvora::text(RoomValue value) const {
+    return roomField(value)->text();
+}
+
+void Kelvora::watch(RoomValue value, const QObject* context, std::function<void()> changed) {
+    connect(roomField(value), &QLineEdit::textChanged, context,
+            [changed = std::move(changed)] { changed(); });
+}
+
+void Kelvora::writeResultW(std::size_t entry, ResultKind kind, double resultW) {
+    const ComponentRow& component = components()[entry];
+    QLineEdit* Kelvora::*field =
+        kind == ResultKind::Peak ? component.peakField : component.resultField;
+    if (field != nullptr)
+        writeRounded(this->*field, resultW);
 }
 
 void Kelvora::tinh_Click() {
     FaultCheck faults(this);
-    const double averageW = averageTotalW(componentsW());
+    std::vector<double> componentsW;
+    for (const ComponentRow& component : components())
+        componentsW.push_back(fieldValue(this->*component.resultField));
+    const double averageW = averageTotalW(componentsW);
     if (!faults.passed(averageW))
         return;
     writeUnrounded(txtQtong, averageW);
 
-    // The components are read afresh for the maximum, after the average's write.
-    const double maximumW =
-        maximumTotalW(componentsW(), fieldValue(txtq5max), fieldValue(txtq7max));
+    // Read afresh for the maximum, after the average's write, each component
+    // with its peak where it has one.
+    std::vector<ComponentW> withPeaksW;
+    for (const ComponentRow& component : components()) {
+        ComponentW read{fieldValue(this->*component.resultField), {}};
+        if (component.peakField != nullptr)
+            read.peakW = fieldValue(this->*component.peakField);
+        withPeaksW.push_back(read);
+    }
+    const double maximumW = maximumTotalW(withPeaksW);
     if (!faults.passed(maximumW))
         return;
     writeUnrounded(txtqtongmax, maximumW);
 }
 
 void Kelvora::cmdxoa_Click() {
-    for (QLineEdit* result : {txtQ1, txtQ2, txtQ3, txtQ4, txtQ5, txtQ6, txtQ7, txtQ8, txtQtong,
-                              txtq5max, txtq7max, txtqtongmax})
-        result->setText(QStringLiteral("0"));
+    const QString zero = QStringLiteral("0");
+    for (const ComponentRow& component : components())
+        (this->*component.resultField)->setText(zero);
+    txtQtong->setText(zero);
+    for (const ComponentRow& component : components())
+        if (component.peakField != nullptr)
+            (this->*component.peakField)->setText(zero);
+    txtqtongmax->setText(zero);
 }
 
 void Kelvora::cmdthoat_Click() {
@@ -231,25 +268,25 @@ void Kelvora::cmdthoat_Click() {
 }
 
 void Kelvora::loaiQ_Click() {
-    calculators_.hide(Component::Q1);
-    calculators_.hide(Component::Q2);
+    const std::span<const ComponentRow> table = components();
+    for (std::size_t entry = 0; entry < table.size(); ++entry)
+        if (table[entry].hiddenBeforeCheck)
+            calculators_.hide(entry);
 
     const std::optional<int> row = selectedRow(loaiQ);
     if (!row)
         return;
-    const auto chosen = static_cast<Component>(*row);
+    const auto chosen = static_cast<std::size_t>(*row);
 
-    if (!airConditionsFilled(roomCheckFor(chosen))) {
+    if (!airConditionsFilled(table[chosen].check)) {
         showMessage(this, airConditionsMissing);
         return;
     }
 
     calculators_.show(chosen);
-    for (int index = 0; index < componentCount; ++index) {
-        const auto other = static_cast<Component>(index);
+    for (std::size_t other = 0; other < table.size(); ++other)
         if (other != chosen)
             calculators_.hide(other);
-    }
 }
 
 bool Kelvora::airConditionsFilled(RoomCheck check) const {

@@ -1,14 +1,18 @@
 #pragma once
 
-// The main window: the room record and the way to the calculators. Its eleven
-// input fields describe the room and its air, its twelve result fields hold
-// the eight components, the peaks of Q5 and Q7 and the two totals. The
-// calculators read room values from these fields and write their results into
-// them; Compute totals the results, Clear resets them. Picking an entry of the
-// component list runs the dispatch, which checks that the air conditions are
-// filled in and shows the entry's calculator while hiding the others.
+// The main window: the room record and the way to the calculators. Its input
+// fields describe the room and its air; its result fields hold the
+// components, the peaks of the glazing and the roof, and the two totals. The
+// calculators read room values and write their results through the Room
+// interface, which this window implements; Compute totals the results, Clear
+// resets them. Picking an entry of the component list runs the dispatch, which
+// checks that the air conditions are filled in and shows the entry's
+// calculator while hiding the others. What the components are, and which
+// fields hold their results, comes from the components' table.
 
 #include "CalculatorWindows.h"
+#include "ComponentTable.h"
+#include "Room.h"
 
 #include <QWidget>
 
@@ -21,11 +25,15 @@ class QPushButton;
 
 namespace kelvora::ui {
 
-class Kelvora : public QWidget {
+class Kelvora : public QWidget, public Room {
     Q_OBJECT
 
 public:
     explicit Kelvora(QWidget* parent = nullptr);
+
+    [[nodiscard]] QString text(RoomValue value) const override;
+    void watch(RoomValue value, const QObject* context, std::function<void()> changed) override;
+    void writeResultW(std::size_t entry, ResultKind kind, double resultW) override;
 
     [[nodiscard]] const CalculatorWindows& calculators() const { return calculators_; }
 
@@ -100,7 +108,7 @@ private:
     void buildRoom();
     void buildResults();
     [[nodiscard]] bool airConditionsFilled(RoomCheck check) const;
-    [[nodiscard]] ComponentsW componentsW() const; // txtQ1 ... txtQ8, in W
+    [[nodiscard]] QLineEdit* roomField(RoomValue value) const;
 
     CalculatorWindows calculators_;
 };

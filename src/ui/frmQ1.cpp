@@ -2,7 +2,6 @@
 
 #include "FieldRows.h"
 #include "Fields.h"
-#include "Kelvora.h"
 #include "core/EquipmentHeat.h"
 
 #include <QPushButton>
@@ -44,8 +43,8 @@ const Row rows[] = {
 
 } // namespace
 
-frmQ1::frmQ1(Kelvora& room)
-    : CalculatorWindow(room, "frmQ1", "Tinh Nhiet do may moc ", 5160, 3900) {
+frmQ1::frmQ1(const CalculatorSite& site)
+    : CalculatorWindow(site, "frmQ1", "Tinh Nhiet do may moc ", 5160, 3900) {
     buildRows<frmQ1>(*this, this, rows);
     cmdtinh = makeControl<QPushButton>(this, "cmdtinh", "Tính", {1680, 3120, 1215, 495});
     connect(cmdtinh, &QPushButton::clicked, this, &frmQ1::cmdtinh_Click);
@@ -64,7 +63,7 @@ void frmQ1::cmdtinh_Click() {
                                        .scanners = fieldValue(txtsomayscan),
                                        .projectors = fieldValue(txtsomaychieu),
                                        .otherPowerW = fieldValue(txtcongsuatmaykhac)});
-    if (deliver(faults, room().txtQ1, q1W))
+    if (deliver(faults, ResultKind::Average, q1W))
         endVisit();
 }
 

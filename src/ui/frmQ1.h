@@ -16,7 +16,7 @@ class frmQ1 : public CalculatorWindow {
     Q_OBJECT
 
 public:
-    explicit frmQ1(Kelvora& room);
+    explicit frmQ1(const CalculatorSite& site);
 
     QLabel* Label2 = nullptr;
     QLineEdit* txtsomaytinh = nullptr; // computers

@@ -2,7 +2,6 @@
 
 #include "FieldRows.h"
 #include "Fields.h"
-#include "Kelvora.h"
 #include "core/LightingHeat.h"
 
 #include <QPushButton>
@@ -38,8 +37,8 @@ const Row rows[] = {
 
 } // namespace
 
-frmQ2::frmQ2(Kelvora& room)
-    : CalculatorWindow(room, "frmQ2", "Nhập", 5160, 2415) {
+frmQ2::frmQ2(const CalculatorSite& site)
+    : CalculatorWindow(site, "frmQ2", "Nhập", 5160, 2415) {
     buildRows<frmQ2>(*this, this, rows);
     tinh = makeControl<QPushButton>(this, "tinh", "Tính", {2280, 1680, 855, 375});
     connect(tinh, &QPushButton::clicked, this, &frmQ2::tinh_Click);
@@ -51,7 +50,7 @@ frmQ2::frmQ2(Kelvora& room)
 }
 
 void frmQ2::Form_Load() {
-    txtdientich->setText(room().txtdientich->text());
+    copyFromRoom(txtdientich, RoomValue::AreaM2);
     tinh->setEnabled(false);
 }
 
@@ -70,7 +69,7 @@ void frmQ2::tinh_Click() {
     }
     const double q2W = lightingHeatW(fieldValue(txtdientich), standardWPerM2);
     // Unlike the others, this calculator forgets its texts after a compute.
-    if (deliver(faults, room().txtQ2, q2W))
+    if (deliver(faults, ResultKind::Average, q2W))
         close();
 }
 

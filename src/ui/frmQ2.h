@@ -17,7 +17,7 @@ class frmQ2 : public CalculatorWindow {
     Q_OBJECT
 
 public:
-    explicit frmQ2(Kelvora& room);
+    explicit frmQ2(const CalculatorSite& site);
 
     QLabel* Label1 = nullptr;
     QLineEdit* txtdientich = nullptr; // m²

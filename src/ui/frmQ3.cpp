@@ -3,7 +3,6 @@
 #include "EntryList.h"
 #include "FieldRows.h"
 #include "Fields.h"
-#include "Kelvora.h"
 #include "core/OccupantHeat.h"
 
 #include <QLabel>
@@ -59,8 +58,8 @@ const ListEntry activities[] = {
 
 } // namespace
 
-frmQ3::frmQ3(Kelvora& room)
-    : CalculatorWindow(room, "frmQ3", "Tinh nhiet do nguoi toa  ra", 6405, 2685) {
+frmQ3::frmQ3(const CalculatorSite& site)
+    : CalculatorWindow(site, "frmQ3", "Tinh nhiet do nguoi toa  ra", 6405, 2685) {
     buildRows<frmQ3>(*this, this, rows);
     Label5 =
         makeControl<QLabel>(this, "Label5", "Chọn loại lao động", {0, 1080, 2895, captionHeightTw});
@@ -78,7 +77,7 @@ frmQ3::frmQ3(Kelvora& room)
 
 void frmQ3::Form_Load() {
     tinh->setEnabled(false);
-    txtsonguoi->setText(room().txtsonguoi->text());
+    copyFromRoom(txtsonguoi, RoomValue::People);
 }
 
 void frmQ3::lstloailaodong_Click() {
@@ -107,7 +106,7 @@ void frmQ3::tinh_Click() {
         if (!faults.passed(childrenW))
             return;
     }
-    if (deliver(faults, room().txtQ3, occupantHeatW(adultsW, childrenW)))
+    if (deliver(faults, ResultKind::Average, occupantHeatW(adultsW, childrenW)))
         endVisit();
 }
 

@@ -19,7 +19,7 @@ class frmQ3 : public CalculatorWindow {
     Q_OBJECT
 
 public:
-    explicit frmQ3(Kelvora& room);
+    explicit frmQ3(const CalculatorSite& site);
 
     QLabel* songuoi = nullptr;
     QLineEdit* txtsonguoi = nullptr; // adults

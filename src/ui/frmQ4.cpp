@@ -2,7 +2,6 @@
 
 #include "FieldRows.h"
 #include "Fields.h"
-#include "Kelvora.h"
 #include "core/InfiltrationHeat.h"
 
 #include <QLabel>
@@ -41,8 +40,8 @@ const Row rows[] = {
 
 } // namespace
 
-frmQ4::frmQ4(Kelvora& room)
-    : CalculatorWindow(room, "frmQ4", "Nhiet ton that do ro lot khong khi", 6075, 2595) {
+frmQ4::frmQ4(const CalculatorSite& site)
+    : CalculatorWindow(site, "frmQ4", "Nhiet ton that do ro lot khong khi", 6075, 2595) {
     buildRows<frmQ4>(*this, this, rows);
     tinh = makeControl<QPushButton>(this, "tinh", "Tính", {2760, 1920, 975, 375});
     connect(txtthetichphong, &QLineEdit::textChanged, this, &frmQ4::txtthetichphong_Change);
@@ -55,8 +54,8 @@ frmQ4::frmQ4(Kelvora& room)
 
 void frmQ4::Form_Load() {
     tinh->setEnabled(false);
-    txtenthanpytrong->setText(room().txtenthanpytrong->text());
-    txtenthanpyngoai->setText(room().txtenthanpyngoai->text());
+    copyFromRoom(txtenthanpytrong, RoomValue::IndoorEnthalpyKJPerKg);
+    copyFromRoom(txtenthanpyngoai, RoomValue::OutdoorEnthalpyKJPerKg);
 }
 
 void frmQ4::txtthetichphong_Change() {
@@ -71,7 +70,7 @@ void frmQ4::tinh_Click() {
     // The enthalpies as this window holds them, edited or not, never the room's.
     const double q4W = infiltrationHeatW(fieldValue(txtenthanpyngoai), fieldValue(txtenthanpytrong),
                                          airFlowKgPerS);
-    if (deliver(faults, room().txtQ4, q4W))
+    if (deliver(faults, ResultKind::Average, q4W))
         endVisit();
 }
 

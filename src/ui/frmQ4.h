@@ -17,7 +17,7 @@ class frmQ4 : public CalculatorWindow {
     Q_OBJECT
 
 public:
-    explicit frmQ4(Kelvora& room);
+    explicit frmQ4(const CalculatorSite& site);
 
     QLabel* Label1 = nullptr;
     QLineEdit* txtenthanpyngoai = nullptr; // kJ per kg of dry air

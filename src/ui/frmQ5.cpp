@@ -3,7 +3,6 @@
 #include "EntryList.h"
 #include "FieldGrid.h"
 #include "Fields.h"
-#include "Kelvora.h"
 #include "core/GlazingHeat.h"
 
 #include <QListWidget>
@@ -161,8 +160,8 @@ void writePick(const QListWidget* list, QLineEdit* field) {
 
 } // namespace
 
-frmQ5::frmQ5(Kelvora& room)
-    : CalculatorWindow(room, "frmQ5", "Nhiet buc xa qua kinh", 11085, 4920) {
+frmQ5::frmQ5(const CalculatorSite& site)
+    : CalculatorWindow(site, "frmQ5", "Nhiet buc xa qua kinh", 11085, 4920) {
     buildGrid<frmQ5, columnCount>(*this, this, gridShape, columns, rows);
     buildCoefficients();
     tinh = makeControl<QPushButton>(this, "tinh", "Tính", {5640, 4320, 1335, 375});
@@ -242,14 +241,14 @@ void frmQ5::tinh_Click() {
                                        .north = {fieldValue(txtbac), fieldValue(txtcdbxB)}},
                                       glass);
     // The peak stands in the room even when the average then fails.
-    if (!deliver(faults, room().txtq5max, peakW))
+    if (!deliver(faults, ResultKind::Peak, peakW))
         return;
     const double averageW = glazingHeatW({.east = {fieldValue(txtdong), fieldValue(txttbd)},
                                           .west = {fieldValue(txttay), fieldValue(txttbt)},
                                           .south = {fieldValue(txtnam), fieldValue(txttbn)},
                                           .north = {fieldValue(txtbac), fieldValue(txttbb)}},
                                          glass);
-    if (deliver(faults, room().txtQ5, averageW))
+    if (deliver(faults, ResultKind::Average, averageW))
         endVisit();
 }
 

@@ -20,7 +20,7 @@ class frmQ5 : public CalculatorWindow {
     Q_OBJECT
 
 public:
-    explicit frmQ5(Kelvora& room);
+    explicit frmQ5(const CalculatorSite& site);
 
     // Column headings.
     QLabel* Label4 = nullptr;  // east

@@ -2,7 +2,6 @@
 
 #include "FieldGrid.h"
 #include "Fields.h"
-#include "Kelvora.h"
 #include "core/EnvelopeHeat.h"
 
 #include <QPushButton>
@@ -86,8 +85,8 @@ EnvelopeElement element(const QLineEdit* area, const QLineEdit* transfer,
 
 } // namespace
 
-frmQ6::frmQ6(Kelvora& room)
-    : CalculatorWindow(room, "frmQ6", "Nhiet truyen qua ket cau bao che do chenh lech nhiet do",
+frmQ6::frmQ6(const CalculatorSite& site)
+    : CalculatorWindow(site, "frmQ6", "Nhiet truyen qua ket cau bao che do chenh lech nhiet do",
                        10260, 3660) {
     buildGrid<frmQ6, columnCount>(*this, this, gridShape, columns, rows);
     cmdtinh = makeControl<QPushButton>(this, "cmdtinh", "Tính", {5040, 2520, 1215, 495});
@@ -104,17 +103,16 @@ frmQ6::frmQ6(Kelvora& room)
 void frmQ6::cmdtinh_Click() {
     FaultCheck faults(this);
     // The room's temperatures as they stand now, not as they stood at creation.
-    const double q6W =
-        envelopeHeatW({.eastWall = element(txtdtdong, txthstnDong, txthsnddong),
-                       .westWall = element(txtdttay, txthstntay, txthsndtay),
-                       .southWall = element(txtdtnam, txthstnnam, txthsndnam),
-                       .northWall = element(txtdtbac, txthstnbac, txthsndbac),
-                       .glazing = element(txtdtkinh, txthstnkinh, txthsndkinh),
-                       .ceiling = element(txtdttran, txthstntran, txthsndtran),
-                       .floor = element(txtdtsan, txthstnsan, txthsndsan),
-                       .door = element(txtdtcua, txthstncua, txthsndcua)},
-                      fieldValue(room().txtnhietdongoai), fieldValue(room().txtnhietdotrong));
-    if (deliver(faults, room().txtQ6, q6W))
+    const double q6W = envelopeHeatW({.eastWall = element(txtdtdong, txthstnDong, txthsnddong),
+                                      .westWall = element(txtdttay, txthstntay, txthsndtay),
+                                      .southWall = element(txtdtnam, txthstnnam, txthsndnam),
+                                      .northWall = element(txtdtbac, txthstnbac, txthsndbac),
+                                      .glazing = element(txtdtkinh, txthstnkinh, txthsndkinh),
+                                      .ceiling = element(txtdttran, txthstntran, txthsndtran),
+                                      .floor = element(txtdtsan, txthstnsan, txthsndsan),
+                                      .door = element(txtdtcua, txthstncua, txthsndcua)},
+                                     roomValue(RoomValue::OutdoorC), roomValue(RoomValue::IndoorC));
+    if (deliver(faults, ResultKind::Average, q6W))
         endVisit();
 }
 

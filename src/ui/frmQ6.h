@@ -18,7 +18,7 @@ class frmQ6 : public CalculatorWindow {
     Q_OBJECT
 
 public:
-    explicit frmQ6(Kelvora& room);
+    explicit frmQ6(const CalculatorSite& site);
 
     // Column headings, one element each.
     QLabel* Label4 = nullptr;  // east wall

@@ -2,8 +2,6 @@
 
 #include "FieldRows.h"
 #include "Fields.h"
-#include "Kelvora.h"
-#include "RoomSnapshot.h"
 #include "core/RoofHeat.h"
 
 #include <QLabel>
@@ -75,8 +73,8 @@ const Row rows[] = {
 
 } // namespace
 
-frmQ7::frmQ7(Kelvora& room)
-    : CalculatorWindow(room, "frmQ7", "Nhiet luong ton that do buc xa qua mai", 8130, 3600) {
+frmQ7::frmQ7(const CalculatorSite& site)
+    : CalculatorWindow(site, "frmQ7", "Nhiet luong ton that do buc xa qua mai", 8130, 3600) {
     buildRows<frmQ7>(*this, this, rows);
     cmdtinh = makeControl<QPushButton>(this, "cmdtinh", "Tinh", {3480, 3000, 1215, 495});
     connect(cmdtinh, &QPushButton::clicked, this, &frmQ7::cmdtinh_Click);
@@ -88,7 +86,8 @@ frmQ7::frmQ7(Kelvora& room)
 }
 
 void frmQ7::Form_Load() {
-    copyAirTemperatures(room(), txtnhietdotrong, txtnhietdongoai);
+    copyFromRoom(txtnhietdotrong, RoomValue::IndoorC);
+    copyFromRoom(txtnhietdongoai, RoomValue::OutdoorC);
 }
 
 void frmQ7::cmdtinh_Click() {
@@ -103,9 +102,9 @@ void frmQ7::cmdtinh_Click() {
                     .indoorC = fieldValue(txtnhietdotrong)};
     // One check a pass is enough: the status flags keep what any step raised.
     // The peak goes in first and stays, even when the average pass then fails.
-    if (!deliver(faults, room().txtq7max, roofHeatW(roof, peakRoofRadiationWPerM2)))
+    if (!deliver(faults, ResultKind::Peak, roofHeatW(roof, peakRoofRadiationWPerM2)))
         return;
-    if (deliver(faults, room().txtQ7, roofHeatW(roof, averageRoofRadiationWPerM2)))
+    if (deliver(faults, ResultKind::Average, roofHeatW(roof, averageRoofRadiationWPerM2)))
         endVisit();
 }
 

@@ -18,7 +18,7 @@ class frmQ7 : public CalculatorWindow {
     Q_OBJECT
 
 public:
-    explicit frmQ7(Kelvora& room);
+    explicit frmQ7(const CalculatorSite& site);
 
     QLabel* Label1 = nullptr;
     QLineEdit* txtdtmaibang = nullptr; // m², flat roof

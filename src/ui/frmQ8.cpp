@@ -2,8 +2,6 @@
 
 #include "FieldRows.h"
 #include "Fields.h"
-#include "Kelvora.h"
-#include "RoomSnapshot.h"
 #include "core/FloorHeat.h"
 
 #include <QLabel>
@@ -54,8 +52,8 @@ const Row rows[] = {
 
 } // namespace
 
-frmQ8::frmQ8(Kelvora& room)
-    : CalculatorWindow(room, "frmQ8", "Nhiet truyen qua nen", 6150, 3870) {
+frmQ8::frmQ8(const CalculatorSite& site)
+    : CalculatorWindow(site, "frmQ8", "Nhiet truyen qua nen", 6150, 3870) {
     buildRows<frmQ8>(*this, this, rows);
     tinh = makeControl<QPushButton>(this, "tinh", "Tính", {2520, 2640, 1215, 495});
     connect(tinh, &QPushButton::clicked, this, &frmQ8::tinh_Click);
@@ -66,7 +64,8 @@ frmQ8::frmQ8(Kelvora& room)
 }
 
 void frmQ8::Form_Load() {
-    copyAirTemperatures(room(), txtnhietdotrong, txtnhietdongoai);
+    copyFromRoom(txtnhietdotrong, RoomValue::IndoorC);
+    copyFromRoom(txtnhietdongoai, RoomValue::OutdoorC);
 }
 
 void frmQ8::tinh_Click() {
@@ -76,7 +75,7 @@ void frmQ8::tinh_Click() {
                                    .widthM = fieldValue(txtchieurong),
                                    .outdoorC = fieldValue(txtnhietdongoai),
                                    .indoorC = fieldValue(txtnhietdotrong)});
-    if (deliver(faults, room().txtQ8, q8W))
+    if (deliver(faults, ResultKind::Average, q8W))
         endVisit();
 }
 

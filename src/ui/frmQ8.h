@@ -16,7 +16,7 @@ class frmQ8 : public CalculatorWindow {
     Q_OBJECT
 
 public:
-    explicit frmQ8(Kelvora& room);
+    explicit frmQ8(const CalculatorSite& site);
 
     QLabel* label1 = nullptr;
     QLineEdit* txtnhietdongoai = nullptr; // °C

@@ -11,12 +11,24 @@
 
 #include <cmath>
 #include <limits>
+#include <vector>
 
 using namespace kelvora;
 
+using Components = std::vector<ComponentW>;
+
+namespace {
+ComponentW q(double averageW) {
+    return {averageW, std::nullopt};
+}
+ComponentW q(double averageW, double peakW) {
+    return {averageW, peakW};
+}
+} // namespace
+
 Q_DECLARE_METATYPE(kelvora::ArithmeticFault)
 Q_DECLARE_METATYPE(kelvora::EquipmentCounts)
-Q_DECLARE_METATYPE(kelvora::ComponentsW)
+Q_DECLARE_METATYPE(Components)
 
 class tst_Formulas : public QObject {
     Q_OBJECT
@@ -91,39 +103,44 @@ void tst_Formulas::lightingHeat() {
 }
 
 void tst_Formulas::totals_data() {
-    QTest::addColumn<ComponentsW>("components");
-    QTest::addColumn<double>("q5PeakW");
-    QTest::addColumn<double>("q7PeakW");
+    QTest::addColumn<Components>("components"); // in the list's order, peaks beside
     QTest::addColumn<QString>("average");
     QTest::addColumn<QString>("maximum");
 
-    QTest::newRow("nothing yet") << ComponentsW{} << 0.0 << 0.0 << "0"
+    QTest::newRow("nothing yet") << Components{q(0), q(0), q(0), q(0), q(0, 0), q(0), q(0, 0), q(0)}
+                                 << "0"
                                  << "0";
     QTest::newRow("every component")
-        << ComponentsW{100, 200, 300, 400, 500, 600, 700, 800} << 900.0 << 1000.0 << "3600"
+        << Components{q(100), q(200), q(300), q(400), q(500, 900), q(600), q(700, 1000), q(800)}
+        << "3600"
         << "4300";
     QTest::newRow("peaks left at 0")
-        << ComponentsW{0, 0, 0, 0, 500, 0, 700, 0} << 0.0 << 0.0 << "1200"
+        << Components{q(0), q(0), q(0), q(0), q(500, 0), q(0), q(700, 0), q(0)} << "1200"
         << "0";
-    QTest::newRow("not rounded") << ComponentsW{0.1, 0.2, 0, 0, 0, 0, 0, 0} << 0.0 << 0.0 << "0.3"
+    QTest::newRow("not rounded") << Components{q(0.1), q(0.2), q(0), q(0)} << "0.3"
                                  << "0.3";
-    QTest::newRow("quarter watts") << ComponentsW{1.25, 2, 0, 0, 0, 0, 0, 0} << 0.0 << 0.0 << "3.25"
+    QTest::newRow("quarter watts") << Components{q(1.25), q(2)} << "3.25"
                                    << "3.25";
     // Left to right: 1E+16 + 1 + 1 loses both ones, 1 + 1 + 1E+16 does not.
     QTest::newRow("order of the sum")
-        << ComponentsW{1e16, 1, 1, 0, 0, 0, 0, -1e16} << 0.0 << 0.0 << "0"
+        << Components{q(1e16), q(1), q(1), q(0), q(0), q(0), q(0), q(-1e16)} << "0"
         << "0";
+    // Each peak counts in its own component's place: 1E+16 - 1E+16 + 1 keeps
+    // the one, 1 - 1E+16 + 1E+16 would not.
+    QTest::newRow("peaks in their places")
+        << Components{q(0), q(0), q(0), q(0), q(0, 1e16), q(-1e16), q(0, 1), q(0)} << "-1E+16"
+        << "1";
 }
 
 void tst_Formulas::totals() {
-    QFETCH(ComponentsW, components);
-    QFETCH(double, q5PeakW);
-    QFETCH(double, q7PeakW);
+    QFETCH(Components, components);
     QFETCH(QString, average);
     QFETCH(QString, maximum);
-    QCOMPARE(QString::fromStdString(numberText(averageTotalW(components))), average);
-    QCOMPARE(QString::fromStdString(numberText(maximumTotalW(components, q5PeakW, q7PeakW))),
-             maximum);
+    std::vector<double> averagesW;
+    for (const ComponentW& component : components)
+        averagesW.push_back(component.averageW);
+    QCOMPARE(QString::fromStdString(numberText(averageTotalW(averagesW))), average);
+    QCOMPARE(QString::fromStdString(numberText(maximumTotalW(components))), maximum);
 }
 
 void tst_Formulas::faults_data() {

@@ -1,8 +1,8 @@
 #include "SampleRoom.h"
 
 #include "UiDriver.h"
-#include "core/Components.h"
 #include "ui/CalculatorWindow.h"
+#include "ui/ComponentTable.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -138,7 +138,7 @@ QAbstractButton* fillIn(Kelvora& room, const CalculatorVisit& calculator, Input 
         return fail(QStringLiteral("the main window did not come forward"));
     if (!pick(room.loaiQ, calculator.entry, input))
         return fail(QStringLiteral("entry %1 of the component list").arg(calculator.entry));
-    QWidget* window = room.calculators().window(static_cast<Component>(calculator.entry));
+    QWidget* window = room.calculators().window(calculator.entry);
     if (window == nullptr || !QTest::qWaitForWindowExposed(window))
         return fail(QStringLiteral("did not appear"));
     if (input == Input::Keyboard && !bringForward(window))

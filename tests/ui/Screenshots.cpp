@@ -4,8 +4,8 @@
 
 #include "SampleRoom.h"
 #include "UiDriver.h"
-#include "core/Components.h"
 #include "ui/CalculatorWindow.h"
+#include "ui/ComponentTable.h"
 
 #include <QApplication>
 #include <QDir>
@@ -52,9 +52,9 @@ int main(int argc, char* argv[]) {
     }
     computeTotals(room, Input::Mouse);
 
-    constexpr int glazingEntry = static_cast<int>(kelvora::Component::Q5);
+    constexpr int glazingEntry = 4;
     clickEntry(room.loaiQ, glazingEntry);
-    QWidget* glazing = room.calculators().window(kelvora::Component::Q5);
+    QWidget* glazing = room.calculators().window(glazingEntry);
     if (glazing == nullptr || !QTest::qWaitForWindowExposed(glazing))
         return 1;
     return save(&room, folder, "main-window.png") && save(glazing, folder, "glazing.png") ? 0 : 1;

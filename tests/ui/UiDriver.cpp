@@ -75,7 +75,7 @@ void SessionTest::cleanup() {
 
 QWidget* SessionTest::openCalculator(int entry) {
     clickEntry(window->loaiQ, entry);
-    QWidget* calculator = window->calculators().window(static_cast<Component>(entry));
+    QWidget* calculator = window->calculators().window(entry);
     if (calculator == nullptr || !QTest::qWaitForWindowExposed(calculator))
         return nullptr;
     return calculator;

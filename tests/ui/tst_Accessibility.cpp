@@ -2,6 +2,7 @@
 // has a name, and the name is the caption the user sees beside it.
 
 #include "UiDriver.h"
+#include "ui/ComponentTable.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -53,11 +54,10 @@ private:
 
 void tst_Accessibility::everyControlIsNamed_data() {
     QTest::addColumn<int>("entry"); // -1: the main window
-    const char* const names[] = {"main window", "equipment",    "lighting",
-                                 "occupants",   "infiltration", "glazing",
-                                 "envelope",    "roof",         "floor"};
-    for (int entry = -1; entry < 8; ++entry)
-        QTest::newRow(names[entry + 1]) << entry;
+    QTest::newRow("main window") << -1;
+    const auto table = kelvora::ui::components();
+    for (std::size_t entry = 0; entry < table.size(); ++entry)
+        QTest::newRow(table[entry].entryText) << int(entry);
 }
 
 void tst_Accessibility::everyControlIsNamed() {

@@ -11,7 +11,6 @@
 #include <QPushButton>
 #include <QTest>
 
-using kelvora::Component;
 using kelvora::ui::frmQ1;
 using kelvora::ui::frmQ2;
 using kelvora::ui::Kelvora;
@@ -161,7 +160,7 @@ void tst_Calculators::equipmentHeat() {
     // Hidden, not gone: the next visit shows what was typed.
     clickEntry(window->loaiQ, 1);
     clickEntry(window->loaiQ, 0);
-    QCOMPARE(window->calculators().window(Component::Q1), window1);
+    QCOMPARE(window->calculators().find<frmQ1>(), window1);
     for (int i = 0; i < counts.size(); ++i)
         QCOMPARE(fields[i]->text(), counts[i]);
 }
@@ -267,14 +266,14 @@ void tst_Calculators::lightingStandard() {
     if (q2.isEmpty()) {
         QCOMPARE(answerer->messages(), QStringList{standardRefused});
         QCOMPARE(window->txtQ2->text(), QStringLiteral("old"));
-        QCOMPARE(window->calculators().window(Component::Q2), lighting);
+        QCOMPARE(window->calculators().find<frmQ2>(), lighting);
         QVERIFY(lighting->isVisible());
         QVERIFY(lighting->tinh->isEnabled());
         QCOMPARE(lighting->txttieuchuan->text(), standard);
     } else {
         QVERIFY(answerer->messages().isEmpty());
         QCOMPARE(window->txtQ2->text(), q2);
-        QVERIFY(window->calculators().window(Component::Q2) == nullptr);
+        QVERIFY(window->calculators().find<frmQ2>() == nullptr);
     }
 }
 

@@ -3,6 +3,7 @@
 
 #include "UiDriver.h"
 #include "ui/CalculatorWindow.h"
+#include "ui/ComponentTable.h"
 #include "ui/Kelvora.h"
 #include "ui/frmQ1.h"
 #include "ui/frmQ2.h"
@@ -12,7 +13,6 @@
 #include <QPushButton>
 #include <QTest>
 
-using kelvora::Component;
 using kelvora::ui::CalculatorWindow;
 using kelvora::ui::frmQ1;
 using kelvora::ui::frmQ2;
@@ -20,8 +20,15 @@ using kelvora::ui::Kelvora;
 using namespace kelvora::ui::test;
 
 namespace {
-const QString airConditionsMissing = QStringLiteral("Nhap so lieu nhiet do va dung am");
+constexpr int equipmentEntry = 0;
+constexpr int lightingEntry = 1;
+constexpr int firstShortCheckEntry = 5; // the envelope, roof and floor check less
+
+int entryCount() {
+    return int(kelvora::ui::components().size());
 }
+const QString airConditionsMissing = QStringLiteral("Nhap so lieu nhiet do va dung am");
+} // namespace
 
 class tst_Dispatch : public SessionTest {
     Q_OBJECT
@@ -30,6 +37,8 @@ private slots:
     void checksTheAirConditions_data();
     void checksTheAirConditions();
     void firstPickCreatesEveryCalculator();
+    void eachPickShowsItsCalculatorAlone_data();
+    void eachPickShowsItsCalculatorAlone();
     void refusedPickLeavesTheShownCalculator();
     void refusedPickHidesTheFirstTwo();
     void hiddenCalculatorKeepsItsTexts();
@@ -38,14 +47,10 @@ private slots:
     void keyboardPicksEntries();
 
 private:
-    [[nodiscard]] frmQ1* equipment() const {
-        return qobject_cast<frmQ1*>(window->calculators().window(Component::Q1));
-    }
-    [[nodiscard]] frmQ2* lighting() const {
-        return qobject_cast<frmQ2*>(window->calculators().window(Component::Q2));
-    }
-    [[nodiscard]] bool shown(Component c) const {
-        CalculatorWindow* w = window->calculators().window(c);
+    [[nodiscard]] frmQ1* equipment() const { return window->calculators().find<frmQ1>(); }
+    [[nodiscard]] frmQ2* lighting() const { return window->calculators().find<frmQ2>(); }
+    [[nodiscard]] bool shown(int entry) const {
+        CalculatorWindow* w = window->calculators().window(entry);
         return w != nullptr && w->isVisible();
     }
 };
@@ -61,8 +66,8 @@ void tst_Dispatch::checksTheAirConditions_data() {
                                 "txtdungamngoai"};
     const char* const never[] = {"txtdientich", "txttenphong", "txtenthanpyngoai",
                                  "txtenthanpytrong"};
-    for (int entry = 0; entry < 8; ++entry) {
-        const bool fullCheck = entry < 5;
+    for (int entry = 0; entry < entryCount(); ++entry) {
+        const bool fullCheck = entry < firstShortCheckEntry;
         for (const char* name : fullOnly)
             QTest::addRow("%s empty, entry %d", name, entry) << name << "" << entry << fullCheck;
         for (const char* name : both)
@@ -87,10 +92,9 @@ void tst_Dispatch::checksTheAirConditions() {
     QCOMPARE(answerer->messages(), refused ? QStringList{airConditionsMissing} : QStringList{});
     // The first two calculators are made, hidden, whatever the outcome.
     QVERIFY(equipment() != nullptr && lighting() != nullptr);
-    const auto chosen = static_cast<Component>(entry);
-    if (entry < 2)
-        QCOMPARE(shown(chosen), !refused);
-    QVERIFY(!shown(entry == 0 ? Component::Q2 : Component::Q1));
+    if (entry == equipmentEntry || entry == lightingEntry)
+        QCOMPARE(shown(entry), !refused);
+    QVERIFY(!shown(entry == equipmentEntry ? lightingEntry : equipmentEntry));
     // The refused entry stays selected, for the user to fix the field and pick again.
     QCOMPARE(window->loaiQ->currentRow(), entry);
 }
@@ -99,26 +103,52 @@ void tst_Dispatch::firstPickCreatesEveryCalculator() {
     clickEntry(window->loaiQ, 2);
     QVERIFY(answerer->messages().isEmpty());
     // Each start-up ran now: the lighting window took the area of this moment.
-    QVERIFY(!shown(Component::Q1));
-    QVERIFY(!shown(Component::Q2));
+    QVERIFY(!shown(equipmentEntry));
+    QVERIFY(!shown(lightingEntry));
     QCOMPARE(lighting()->txtdientich->text(), QStringLiteral("60"));
     QVERIFY(!lighting()->tinh->isEnabled());
 
     retype(window->txtdientich, "75");
     clickEntry(window->loaiQ, 1);
-    QVERIFY(shown(Component::Q2));
+    QVERIFY(shown(lightingEntry));
     QCOMPARE(lighting()->txtdientich->text(), QStringLiteral("60"));
+}
+
+void tst_Dispatch::eachPickShowsItsCalculatorAlone_data() {
+    QTest::addColumn<int>("first");
+    for (int entry = 0; entry < entryCount(); ++entry)
+        QTest::addRow("first pick %d", entry) << entry;
+}
+
+// Whichever entry comes first creates every calculator, and every pick after
+// it, from the last entry back to the first, leaves its own calculator alone shown.
+void tst_Dispatch::eachPickShowsItsCalculatorAlone() {
+    QFETCH(int, first);
+    QList<int> picks{first};
+    for (int entry = entryCount() - 1; entry >= 0; --entry)
+        picks << entry;
+    for (const int pick : std::as_const(picks)) {
+        clickEntry(window->loaiQ, pick);
+        for (int entry = 0; entry < entryCount(); ++entry) {
+            QVERIFY2(
+                window->calculators().window(entry) != nullptr,
+                qPrintable(QStringLiteral("pick %1: calculator %2 missing").arg(pick).arg(entry)));
+            QVERIFY2(shown(entry) == (entry == pick),
+                     qPrintable(QStringLiteral("pick %1: calculator %2").arg(pick).arg(entry)));
+        }
+    }
+    QVERIFY(answerer->messages().isEmpty());
 }
 
 void tst_Dispatch::refusedPickLeavesTheShownCalculator() {
     clickEntry(window->loaiQ, 1);
-    QVERIFY(shown(Component::Q2));
+    QVERIFY(shown(lightingEntry));
     // While the lighting window is shown, the refused pick of Q1 hides it first.
     retype(window->txtnhietdotrong, "");
     clickEntry(window->loaiQ, 0);
     QCOMPARE(answerer->messages(), QStringList{airConditionsMissing});
-    QVERIFY(!shown(Component::Q1));
-    QVERIFY(!shown(Component::Q2));
+    QVERIFY(!shown(equipmentEntry));
+    QVERIFY(!shown(lightingEntry));
 }
 
 void tst_Dispatch::refusedPickHidesTheFirstTwo() {
@@ -126,23 +156,23 @@ void tst_Dispatch::refusedPickHidesTheFirstTwo() {
     retype(window->txtnhietdotrong, "");
     clickEntry(window->loaiQ, 3);
     QCOMPARE(answerer->messages(), QStringList{airConditionsMissing});
-    QVERIFY(!shown(Component::Q2));
+    QVERIFY(!shown(lightingEntry));
     QVERIFY(lighting() != nullptr); // hidden, not destroyed
 }
 
 void tst_Dispatch::hiddenCalculatorKeepsItsTexts() {
     clickEntry(window->loaiQ, 0);
-    QVERIFY(shown(Component::Q1));
+    QVERIFY(shown(equipmentEntry));
     frmQ1* first = equipment();
     retype(first->txtsomaytinh, "4");
     retype(first->txtcongsuatmaykhac, QString::fromUtf8("12 khác"));
 
     clickEntry(window->loaiQ, 1);
-    QVERIFY(!shown(Component::Q1));
-    QVERIFY(shown(Component::Q2));
+    QVERIFY(!shown(equipmentEntry));
+    QVERIFY(shown(lightingEntry));
     clickEntry(window->loaiQ, 0);
-    QVERIFY(shown(Component::Q1));
-    QVERIFY(!shown(Component::Q2));
+    QVERIFY(shown(equipmentEntry));
+    QVERIFY(!shown(lightingEntry));
     QCOMPARE(equipment(), first);
     QCOMPARE(first->txtsomaytinh->text(), QStringLiteral("4"));
     QCOMPARE(first->txtcongsuatmaykhac->text(), QString::fromUtf8("12 khác"));
@@ -189,15 +219,15 @@ void tst_Dispatch::keyboardPicksEntries() {
     list->setFocus();
     QTest::keyClick(list, Qt::Key_Down);
     QCOMPARE(list->currentRow(), 0);
-    QVERIFY(shown(Component::Q1));
+    QVERIFY(shown(equipmentEntry));
     QTest::keyClick(list, Qt::Key_Down);
-    QVERIFY(shown(Component::Q2));
-    QVERIFY(!shown(Component::Q1));
+    QVERIFY(shown(lightingEntry));
+    QVERIFY(!shown(equipmentEntry));
     QTest::keyClick(list, Qt::Key_End);
     QCOMPARE(list->currentRow(), 7);
-    QVERIFY(!shown(Component::Q2));
+    QVERIFY(!shown(lightingEntry));
     QTest::keyClick(list, Qt::Key_Home);
-    QVERIFY(shown(Component::Q1));
+    QVERIFY(shown(equipmentEntry));
     QVERIFY(answerer->messages().isEmpty());
 }
 

@@ -14,7 +14,6 @@
 #include <QPushButton>
 #include <QTest>
 
-using kelvora::Component;
 using kelvora::ui::frmQ5;
 using kelvora::ui::frmQ6;
 using namespace kelvora::ui::test;
@@ -96,7 +95,7 @@ void tst_GridComputes::computes() {
     QFETCH(QString, peak);
     QWidget* calculator = openCalculator(entry);
     QVERIFY(calculator != nullptr);
-    fillIn(calculator, inputs);
+    QVERIFY(fillIn(calculator, inputs));
     retype(window->txtnhietdongoai, outdoor);
     retype(window->txtnhietdotrong, indoor);
     QLineEdit* resultField = entry == glazingEntry ? window->txtQ5 : window->txtQ6;
@@ -159,9 +158,9 @@ void tst_GridComputes::closeBoxForgetsTheTexts() {
     QVERIFY(calculator != nullptr);
     retype(::field(calculator, field), "9");
     if (auto* q5 = qobject_cast<frmQ5*>(calculator))
-        fillIn(q5, {"lsthskhucxa#2", "lsthstanxa#1"});
+        QVERIFY(fillIn(q5, {"lsthskhucxa#2", "lsthstanxa#1"}));
     closeBox(calculator);
-    QVERIFY(window->calculators().window(static_cast<Component>(entry)) == nullptr);
+    QVERIFY(window->calculators().window(entry) == nullptr);
     QCOMPARE(window->txtQ5->text(), QStringLiteral("0"));
     QCOMPARE(window->txtQ6->text(), QStringLiteral("0"));
 
@@ -217,7 +216,7 @@ void tst_GridComputes::faults() {
     QFETCH(QString, result);
     QWidget* calculator = openCalculator(entry);
     QVERIFY(calculator != nullptr);
-    fillIn(calculator, inputs);
+    QVERIFY(fillIn(calculator, inputs));
     QLineEdit* resultField = entry == glazingEntry ? window->txtQ5 : window->txtQ6;
     resultField->setText("old");
     window->txtq5max->setText("old");
@@ -230,7 +229,7 @@ void tst_GridComputes::faults() {
     QVERIFY(calculator->isVisible());
 
     // The program goes on: the same window computes once the input is sane.
-    fillIn(calculator, {cure});
+    QVERIFY(fillIn(calculator, {cure}));
     clickButton(compute);
     QCOMPARE(answerer->messages().size(), 1);
     QCOMPARE(resultField->text(), result);

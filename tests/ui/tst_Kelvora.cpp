@@ -11,7 +11,6 @@
 #include <QPushButton>
 #include <QTest>
 
-using kelvora::Component;
 using kelvora::ui::Kelvora;
 using namespace kelvora::ui::test;
 
@@ -127,7 +126,8 @@ void tst_Kelvora::listsTheEightComponents() {
     QCOMPARE(list->visualItemRect(list->item(0)).height(), list->viewport()->height());
     QVERIFY(!list->viewport()->rect().intersects(list->visualItemRect(list->item(1))));
     QCOMPARE(window->focusWidget(), list);
-    QVERIFY(window->calculators().window(Component::Q1) == nullptr);
+    for (std::size_t entry = 0; entry < kelvora::ui::components().size(); ++entry)
+        QVERIFY(window->calculators().window(entry) == nullptr);
 }
 
 void tst_Kelvora::tabVisitsTheFieldsInOrder() {
@@ -205,6 +205,12 @@ void tst_Kelvora::compute_data() {
                                                    ""}
                                     << "12"
                                     << "12";
+    // Left to right with each peak in its own place: 1E16 - 1E16 + 1 keeps the
+    // one; the peaks swapped (1 - 1E16 + 1E16), or the averages read in their
+    // place, would not.
+    QTest::newRow("peaks in their places")
+        << QStringList{"0", "0", "0", "0", "0", "-1E16", "0", "0", "1E16", "1"} << "-1E+16"
+        << "1";
     QTest::newRow("Vietnamese text")
         << QStringList{"5 người", "Tính", "", "", "", "", "", "", "", ""} << "5"
         << "5";
@@ -360,8 +366,8 @@ void tst_Kelvora::exitEndsTheRun() {
     QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(1); });
     QCOMPARE(QCoreApplication::exec(), 0);
     QVERIFY(!window->isVisible());
-    QVERIFY(window->calculators().window(Component::Q1) == nullptr);
-    QVERIFY(window->calculators().window(Component::Q2) == nullptr);
+    for (std::size_t entry = 0; entry < kelvora::ui::components().size(); ++entry)
+        QVERIFY(window->calculators().window(entry) == nullptr);
 }
 
 QTEST_MAIN(tst_Kelvora)

@@ -5,12 +5,13 @@
 // must be a text that reads back to the number it shows. It ends with Exit.
 
 #include "UiDriver.h"
-#include "core/Components.h"
 #include "core/FieldText.h"
 #include "ui/CalculatorWindow.h"
+#include "ui/ComponentTable.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -56,9 +57,8 @@ public:
     // The windows a user can reach now: the main window and every calculator shown.
     std::vector<QWidget*> visibleWindows() const {
         std::vector<QWidget*> windows{&room_};
-        for (int entry = 0; entry < kelvora::componentCount; ++entry) {
-            QWidget* calculator =
-                room_.calculators().window(static_cast<kelvora::Component>(entry));
+        for (int entry = 0; entry < int(kelvora::ui::components().size()); ++entry) {
+            QWidget* calculator = room_.calculators().window(entry);
             if (calculator != nullptr && calculator->isVisible())
                 windows.push_back(calculator);
         }
@@ -162,26 +162,24 @@ private slots:
 };
 
 void tst_Soak::randomActionsThenExit() {
-    const std::array<QLineEdit*, 12> results = {
-        window->txtQ1,    window->txtQ2,    window->txtQ3,    window->txtQ4,
-        window->txtQ5,    window->txtQ6,    window->txtQ7,    window->txtQ8,
-        window->txtQtong, window->txtq5max, window->txtq7max, window->txtqtongmax};
+    // Every field of the result frame: the components, their peaks, the totals.
+    const QList<QLineEdit*> results = window->Frame1->findChildren<QLineEdit*>();
     Monkey monkey(*window);
-    std::array<int, 12> programWrites{};
+    std::vector<int> programWrites(results.size());
     for (int action = 0; action < actionCount; ++action) {
-        std::array<QString, 12> before;
-        for (std::size_t i = 0; i < results.size(); ++i)
-            before[i] = results[i]->text();
+        std::vector<QString> before(results.size());
+        for (qsizetype i = 0; i < results.size(); ++i)
+            before[std::size_t(i)] = results[i]->text();
 
         const QLineEdit* typed = monkey.act();
 
         QVERIFY2(QApplication::activeModalWidget() == nullptr,
                  qPrintable(QStringLiteral("a box was left open after action %1").arg(action)));
-        for (std::size_t i = 0; i < results.size(); ++i) {
+        for (qsizetype i = 0; i < results.size(); ++i) {
             const QString text = results[i]->text();
-            if (results[i] == typed || text == before[i])
+            if (results[i] == typed || text == before[std::size_t(i)])
                 continue;
-            ++programWrites[i];
+            ++programWrites[std::size_t(i)];
             const std::string written = text.toStdString();
             QVERIFY2(kelvora::numberText(kelvora::fieldValue(written)) == written,
                      qPrintable(QStringLiteral("action %1 wrote \"%2\" into %3")
@@ -191,13 +189,13 @@ void tst_Soak::randomActionsThenExit() {
     }
 
     // A run that never got a calculator to compute would prove little.
-    for (std::size_t i = 0; i < results.size(); ++i)
-        QVERIFY2(programWrites[i] > 0, qPrintable(results[i]->objectName()));
+    for (qsizetype i = 0; i < results.size(); ++i)
+        QVERIFY2(programWrites[std::size_t(i)] > 0, qPrintable(results[i]->objectName()));
 
     clickButton(window->cmdthoat);
     QTRY_VERIFY(!window->isVisible());
-    for (int entry = 0; entry < kelvora::componentCount; ++entry)
-        QVERIFY(window->calculators().window(static_cast<kelvora::Component>(entry)) == nullptr);
+    for (int entry = 0; entry < int(kelvora::ui::components().size()); ++entry)
+        QVERIFY(window->calculators().window(entry) == nullptr);
 }
 
 QTEST_MAIN(tst_Soak)

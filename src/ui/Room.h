@@ -1,0 +1,55 @@
+#pragma once
+
+// What a calculator may do with the room, and nothing more. A calculator
+// reads the texts of the few room fields it copies at creation or reads at a
+// compute, may be told when one of them changes, and writes its results back
+// through one write that rounds them to whole watts. The main window
+// implements this; a test can put a room of its own in its place.
+
+#include <QString>
+
+#include <cstddef>
+#include <functional>
+
+class QObject;
+
+namespace kelvora::ui {
+
+// The room fields a calculator may read, by what they hold.
+enum class RoomValue {
+    AreaM2,
+    People,
+    OutdoorC,
+    IndoorC,
+    OutdoorEnthalpyKJPerKg,
+    IndoorEnthalpyKJPerKg,
+};
+
+enum class ResultKind {
+    Average, // every component's result
+    Peak,    // the glazing's and the roof's peak value
+};
+
+class Room {
+public:
+    virtual ~Room() = default;
+
+    // The field's text as it stands, unparsed.
+    [[nodiscard]] virtual QString text(RoomValue value) const = 0;
+
+    // Calls changed after every change of the field's text, for as long as
+    // context lives.
+    virtual void watch(RoomValue value, const QObject* context, std::function<void()> changed) = 0;
+
+    // Writes a result of the component at this entry of the components' table,
+    // rounded half to even to whole watts, over the text its field held. The
+    // caller has passed it through the fault check.
+    virtual void writeResultW(std::size_t entry, ResultKind kind, double resultW) = 0;
+
+protected:
+    Room() = default;
+    Room(const Room&) = default;
+    Room& operator=(const Room&) = default;
+};
+
+} // namespace kelvora::ui
