@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Renders the PNG icons from the SVG, so that they never drift apart: 256 px
-# for the icon theme and software centres, 48 px for the window itself (the
-# program decodes it at start-up, where the larger one would cost 9 million
-# instructions). Needs rsvg-convert (Debian's librsvg2-bin); the PNGs are
+# for the icon theme and software centres, 48 px for panels and menus that
+# want a small one. The program itself loads no icon: the desktop entry names
+# it. Needs rsvg-convert (Debian's librsvg2-bin); the PNGs are
 # committed.
 set -euo pipefail
 cd "$(dirname "$0")/../data/icons"

@@ -188,6 +188,11 @@ void tst_FieldText::writesNumbers_data() {
     QTest::newRow("0.0001") << 0.0001 << "0.0001";
     QTest::newRow("1E-05") << 0.00001 << "1E-05";
     QTest::newRow("small mantissa") << -1.25e-7 << "-1.25E-07";
+    // From 10 up the exponent keeps its own digits, never padded to three.
+    QTest::newRow("1E-10") << 1e-10 << "1E-10";
+    QTest::newRow("1E+10 digits") << 2.5e25 << "2.5E+25";
+    QTest::newRow("1E+100") << 1e100 << "1E+100";
+    QTest::newRow("1E-100") << -1e-100 << "-1E-100";
     QTest::newRow("subnormal") << 4.9406564584124654e-324 << "4.94065645841247E-324";
     QTest::newRow("fraction digits") << 1234.5678 << "1234.5678";
     QTest::newRow("sixteenth digit dropped") << 0.1234567890123456 << "0.123456789012346";

@@ -20,17 +20,27 @@ QListWidget* list(QWidget* calculator, const QString& name) {
     return calculator->findChild<QListWidget*>(name);
 }
 
-void fillIn(QWidget* calculator, const QStringList& inputs) {
+bool fillIn(QWidget* calculator, const QStringList& inputs) {
     for (const QString& input : inputs) {
         if (const qsizetype at = input.indexOf('#'); at > 0) {
-            clickEntry(list(calculator, input.left(at)), input.mid(at + 1).toInt());
+            QListWidget* picked = list(calculator, input.left(at));
+            if (picked == nullptr) {
+                QTest::qFail(qPrintable(QStringLiteral("no list for ") + input), __FILE__,
+                             __LINE__);
+                return false;
+            }
+            clickEntry(picked, input.mid(at + 1).toInt());
             continue;
         }
         const qsizetype at = input.indexOf('=');
         QLineEdit* edit = field(calculator, input.left(at));
-        QVERIFY2(edit != nullptr, qPrintable(input));
+        if (edit == nullptr) {
+            QTest::qFail(qPrintable(QStringLiteral("no field for ") + input), __FILE__, __LINE__);
+            return false;
+        }
         retype(edit, input.mid(at + 1));
     }
+    return true;
 }
 
 } // namespace kelvora::ui::test

@@ -19,7 +19,8 @@ inline constexpr int envelopeEntry = 5;
 
 [[nodiscard]] QListWidget* list(QWidget* calculator, const QString& name);
 
-// Typed entries are "name=text", picked ones "name#row".
-void fillIn(QWidget* calculator, const QStringList& inputs);
+// Typed entries are "name=text", picked ones "name#row". False, with the test
+// failed, when a field or list is not there.
+[[nodiscard]] bool fillIn(QWidget* calculator, const QStringList& inputs);
 
 } // namespace kelvora::ui::test

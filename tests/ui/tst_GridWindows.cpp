@@ -289,8 +289,8 @@ void tst_GridWindows::onlyARefractionPickEnablesTinh() {
     QVERIFY(q5 != nullptr);
     QVERIFY(!q5->tinh->isEnabled());
     // Neither typing a refraction coefficient nor picking the other lists.
-    fillIn(q5, {"txthskhucxa=0.4", "txtdong=10", "txthstrongsuot=1", "txthsbamban=1",
-                "lsthstrongsuot#1", "lsthsbamban#2", "lsthstanxa#3"});
+    QVERIFY(fillIn(q5, {"txthskhucxa=0.4", "txtdong=10", "txthstrongsuot=1", "txthsbamban=1",
+                        "lsthstrongsuot#1", "lsthsbamban#2", "lsthstanxa#3"}));
     QVERIFY(!q5->tinh->isEnabled());
     window->txtq5max->setText("old");
     clickButton(q5->tinh);
