@@ -32,6 +32,14 @@ ArithmeticFault FaultWatch::check(double result) {
     return fault;
 }
 
+FlagsKept::FlagsKept() {
+    std::fegetexceptflag(&flags_, FE_ALL_EXCEPT);
+}
+
+FlagsKept::~FlagsKept() {
+    std::fesetexceptflag(&flags_, FE_ALL_EXCEPT);
+}
+
 std::string_view faultMessage(ArithmeticFault fault) {
     switch (fault) {
     case ArithmeticFault::Overflow:

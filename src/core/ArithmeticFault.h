@@ -11,6 +11,7 @@
 // The formulas live in this library and the checks in their callers, so a
 // formula's operations are always finished before its flags are looked at.
 
+#include <cfenv>
 #include <string_view>
 
 namespace kelvora {
@@ -26,6 +27,22 @@ public:
     // passed, or None. Clears the flags again when the check passes, so that
     // whatever runs between two formulas cannot be blamed on the next one.
     [[nodiscard]] ArithmeticFault check(double result);
+};
+
+// Keeps the floating-point status flags as they stood across work that is
+// not a handler's formula, such as reading fields again to tell the user what
+// they hold: that work may run in the middle of a compute (a result written
+// into the room changes the totals' note), and must neither raise a fault the
+// handler would then blame on its own formula nor clear one it raised.
+class FlagsKept {
+public:
+    FlagsKept();
+    ~FlagsKept();
+    FlagsKept(const FlagsKept&) = delete;
+    FlagsKept& operator=(const FlagsKept&) = delete;
+
+private:
+    std::fexcept_t flags_{};
 };
 
 // The message shown for a fault, in the style of the program's other messages.

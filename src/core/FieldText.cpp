@@ -129,6 +129,24 @@ double fieldValue(std::string_view text) {
     return reading.value;
 }
 
+bool isLikelyMisread(std::string_view text) {
+    std::string withoutBlanks;
+    for (const char c : text)
+        if (!isBlank(c))
+            withoutBlanks.push_back(c);
+    if (withoutBlanks.empty())
+        return false;
+    const std::size_t end = readNumber(withoutBlanks).end;
+    if (end == 0)
+        return true;
+    // What follows the number would have continued it in another notation:
+    // a decimal comma, a version-like second point, a range or a sum.
+    const std::string_view rest = std::string_view(withoutBlanks).substr(end);
+    constexpr std::string_view continuations = ",.+-";
+    return rest.size() >= 2 && continuations.find(rest[0]) != std::string_view::npos &&
+           isDigit(rest[1]);
+}
+
 double roundHalfEven(double value, int decimals) {
     if (!std::isfinite(value))
         return value;

@@ -24,6 +24,14 @@ namespace kelvora {
 // gives ±infinity and raises FE_OVERFLOW; one too small to represent gives 0.
 [[nodiscard]] double fieldValue(std::string_view text);
 
+// Whether a user who typed this text probably meant a number other than the
+// one fieldValue reads: a text that is not blank with no number at its start
+// ("mười", "-", "."), or a number directly followed by a comma, a second
+// point or a sign and then a digit ("48,5", "1.2.3", "12-5"). An empty text,
+// and a number followed by a unit ("60 m2", "12.5 m2"), are read as meant.
+// Blanks count as fieldValue counts them: not at all.
+[[nodiscard]] bool isLikelyMisread(std::string_view text);
+
 // The multiple of 10^-decimals nearest to value; exact halves go to the even
 // neighbour (2.5 -> 2, -2.5 -> -2), judged on the double's exact binary value.
 // decimals is clamped to [0, 20]; infinities and NaN come back unchanged.

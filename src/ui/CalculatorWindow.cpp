@@ -1,11 +1,16 @@
 #include "CalculatorWindow.h"
 
+#include "FieldNotes.h"
 #include "Layout.h"
 
 #include <QCloseEvent>
 #include <QLineEdit>
 
 namespace kelvora::ui {
+
+namespace {
+const char* const roomHolds = "Cửa sổ chính hiện ghi: ";
+} // namespace
 
 CalculatorWindow::CalculatorWindow(const CalculatorSite& site, const char* name, const char* title,
                                    int widthTwips, int heightTwips)
@@ -21,6 +26,17 @@ CalculatorWindow::CalculatorWindow(const CalculatorSite& site, const char* name,
 
 void CalculatorWindow::copyFromRoom(QLineEdit* field, RoomValue value) {
     field->setText(room_.text(value));
+    // The copy is the user's from now on; it only says when the room has
+    // come to hold another number than it does.
+    const auto compare = [this, field, value] {
+        const FlagsKept flags;
+        const QString roomText = room_.text(value);
+        const bool agree = fieldValue(field) == fieldValue(roomText);
+        setNote(field, NoteSource::Copy,
+                agree ? QString() : QString::fromUtf8(roomHolds) + roomText, NoteLook::Warning);
+    };
+    connect(field, &QLineEdit::textChanged, this, compare);
+    room_.watch(value, this, compare);
 }
 
 double CalculatorWindow::roomValue(RoomValue value) const {

@@ -2,6 +2,7 @@
 
 #include "CalculatorWindow.h"
 #include "ComponentTable.h"
+#include "FieldNotes.h"
 
 namespace kelvora::ui {
 
@@ -34,6 +35,7 @@ CalculatorWindow* CalculatorWindows::ensure(std::size_t entry) {
     QPointer<CalculatorWindow>& window = windows_.at(entry);
     if (window.isNull()) {
         window = components()[entry].create({room_, entry, owner_});
+        showValuesUsed(window);
         QObject::connect(window, &CalculatorWindow::closed, window,
                          [this, entry] { windows_[entry] = nullptr; });
     }

@@ -1,10 +1,13 @@
 #include "Kelvora.h"
 
 #include "EntryList.h"
+#include "FieldNotes.h"
 #include "FieldRows.h"
 #include "Fields.h"
 #include "Layout.h"
 #include "ResultFrame.h"
+#include "core/ArithmeticFault.h"
+#include "core/FieldText.h"
 #include "core/HeatBalance.h"
 
 #include <vector>
@@ -122,6 +125,7 @@ const Row resultCells[] = {
 };
 
 const char* const airConditionsMissing = "Nhap so lieu nhiet do va dung am";
+const char* const totalsToRedo = "Tổng chưa được tính lại: nhấn Tính để cập nhật";
 
 } // namespace
 
@@ -171,6 +175,7 @@ Kelvora::Kelvora(QWidget* parent)
                 cmdxoa,
                 cmdthoat});
     loaiQ->setFocus();
+    showNotes();
 }
 
 void Kelvora::buildRoom() {
@@ -227,29 +232,79 @@ void Kelvora::writeResultW(std::size_t entry, ResultKind kind, double resultW) {
         writeRounded(this->*field, resultW);
 }
 
-void Kelvora::tinh_Click() {
-    FaultCheck faults(this);
+std::vector<double> Kelvora::componentsW() const {
     std::vector<double> componentsW;
     for (const ComponentRow& component : components())
         componentsW.push_back(fieldValue(this->*component.resultField));
-    const double averageW = averageTotalW(componentsW);
+    return componentsW;
+}
+
+std::vector<ComponentW> Kelvora::componentsWithPeaksW() const {
+    std::vector<ComponentW> componentsW;
+    for (const ComponentRow& component : components()) {
+        ComponentW read{fieldValue(this->*component.resultField), std::nullopt};
+        if (component.peakField != nullptr)
+            read.peakW = fieldValue(this->*component.peakField);
+        componentsW.push_back(read);
+    }
+    return componentsW;
+}
+
+void Kelvora::tinh_Click() {
+    FaultCheck faults(this);
+    const double averageW = averageTotalW(componentsW());
     if (!faults.passed(averageW))
         return;
     writeUnrounded(txtQtong, averageW);
 
-    // Read afresh for the maximum, after the average's write, each component
-    // with its peak where it has one.
-    std::vector<ComponentW> withPeaksW;
-    for (const ComponentRow& component : components()) {
-        ComponentW read{fieldValue(this->*component.resultField), {}};
-        if (component.peakField != nullptr)
-            read.peakW = fieldValue(this->*component.peakField);
-        withPeaksW.push_back(read);
-    }
-    const double maximumW = maximumTotalW(withPeaksW);
+    // Read afresh for the maximum, after the average's write.
+    const double maximumW = maximumTotalW(componentsWithPeaksW());
     if (!faults.passed(maximumW))
         return;
     writeUnrounded(txtqtongmax, maximumW);
+}
+
+bool Kelvora::totalsOutOfDate() const {
+    // What Tính would write now, worked out as it works it out; where it would
+    // stop on a fault it writes nothing, and the totals stand as they are.
+    const FlagsKept flags;
+    FaultWatch watch;
+    const double averageW = averageTotalW(componentsW());
+    if (watch.check(averageW) != ArithmeticFault::None)
+        return false;
+    if (txtQtong->text() != QString::fromStdString(numberText(averageW)))
+        return true;
+    const double maximumW = maximumTotalW(componentsWithPeaksW());
+    return watch.check(maximumW) == ArithmeticFault::None &&
+           txtqtongmax->text() != QString::fromStdString(numberText(maximumW));
+}
+
+void Kelvora::showTotalsState() {
+    const QString note = totalsOutOfDate() ? QString::fromUtf8(totalsToRedo) : QString();
+    for (QLineEdit* total : {txtQtong, txtqtongmax})
+        setNote(total, NoteSource::Totals, note, NoteLook::Warning);
+}
+
+void Kelvora::showNotes() {
+    for (QLineEdit* roomValue : {txtdientich, txtsonguoi, txtnhietdongoai, txtnhietdotrong,
+                                 txtenthanpyngoai, txtenthanpytrong})
+        showValueUsed(roomValue);
+    for (QLineEdit* checkedOnly : {txtdoamngoai, txtdoamtrong, txtdungamngoai, txtdungamtrong})
+        setFixedNote(checkedOnly, "Không dùng để tính; chỉ cần không để trống");
+
+    // The totals follow every field they add up, and their own texts.
+    std::vector<QLineEdit*> added;
+    for (const ComponentRow& component : components()) {
+        added.push_back(this->*component.resultField);
+        if (component.peakField != nullptr)
+            added.push_back(this->*component.peakField);
+    }
+    for (QLineEdit* result : added)
+        showValueUsed(result);
+    added.push_back(txtQtong);
+    added.push_back(txtqtongmax);
+    for (QLineEdit* field : added)
+        connect(field, &QLineEdit::textChanged, this, &Kelvora::showTotalsState);
 }
 
 void Kelvora::cmdxoa_Click() {

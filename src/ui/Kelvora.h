@@ -14,7 +14,11 @@
 #include "ComponentTable.h"
 #include "Room.h"
 
+#include "core/HeatBalance.h"
+
 #include <QWidget>
+
+#include <vector>
 
 class QCloseEvent;
 class QGroupBox;
@@ -109,6 +113,12 @@ private:
     void buildResults();
     [[nodiscard]] bool airConditionsFilled(RoomCheck check) const;
     [[nodiscard]] QLineEdit* roomField(RoomValue value) const;
+    [[nodiscard]] std::vector<double> componentsW() const;              // W, the averages
+    [[nodiscard]] std::vector<ComponentW> componentsWithPeaksW() const; // W
+
+    void showNotes();
+    [[nodiscard]] bool totalsOutOfDate() const;
+    void showTotalsState();
 
     CalculatorWindows calculators_;
 };

@@ -1,6 +1,7 @@
 #include "frmQ3.h"
 
 #include "EntryList.h"
+#include "FieldNotes.h"
 #include "FieldRows.h"
 #include "Fields.h"
 #include "core/OccupantHeat.h"
@@ -69,6 +70,9 @@ frmQ3::frmQ3(const CalculatorSite& site)
     tinh = makeControl<QPushButton>(this, "tinh", "Tính", {2640, 2280, 855, 375});
     connect(lstloailaodong, &QListWidget::itemSelectionChanged, this, &frmQ3::lstloailaodong_Click);
     connect(tinh, &QPushButton::clicked, this, &frmQ3::tinh_Click);
+
+    setFixedNote(txtq, "Lấy theo loại lao động đã chọn");
+    showUnpicked(lstloailaodong);
 
     chainFocus({txtsonguoi, lstloailaodong, txtq, tinh, txttreem});
     txtsonguoi->setFocus();

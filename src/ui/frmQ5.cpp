@@ -2,9 +2,11 @@
 
 #include "EntryList.h"
 #include "FieldGrid.h"
+#include "FieldNotes.h"
 #include "Fields.h"
 #include "core/GlazingHeat.h"
 
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 
@@ -171,6 +173,15 @@ frmQ5::frmQ5(const CalculatorSite& site)
     connect(lsthskhucxa, &QListWidget::itemSelectionChanged, this, &frmQ5::lsthskhucxa_Click);
     connect(lsthstanxa, &QListWidget::itemSelectionChanged, this, &frmQ5::lsthstanxa_Click);
     connect(tinh, &QPushButton::clicked, this, &frmQ5::tinh_Click);
+
+    // The hours and the diagonal facades are there to look up, not to compute with.
+    for (QLineEdit* reference :
+         {Text17,  Text15,  Text16,    Text14,    Text13,    Text12,   Text10,
+          Text11,  txtdb,   xtdn,      txttb,     txttn,     txttbdb,  txttbdn,
+          txttbtb, txttbtn, txtcdbxdb, txtcdbxdn, txtcdbxtb, txtcdbxtn})
+        setFixedNote(reference, "Không dùng để tính");
+    for (QListWidget* list : {lsthstrongsuot, lsthsbamban, lsthskhucxa, lsthstanxa})
+        showUnpicked(list);
 
     chainFocus({txtdong,     txtnam,         txttay,      txtbac,      txtdb,      xtdn,
                 txttn,       txttb,          Text10,      Text11,      Text12,     Text13,

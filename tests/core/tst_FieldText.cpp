@@ -22,6 +22,8 @@ class tst_FieldText : public QObject {
     Q_OBJECT
 
 private slots:
+    void tellsLikelyMisreadings_data();
+    void tellsLikelyMisreadings();
     void readsText_data();
     void readsText();
     void numberBeyondRangeRaisesOverflow_data();
@@ -34,6 +36,51 @@ private slots:
     void roundedResultReadsBack_data();
     void roundedResultReadsBack();
 };
+
+void tst_FieldText::tellsLikelyMisreadings_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("misread");
+    QTest::addColumn<double>("value"); // what the program reads, misread or not
+
+    QTest::newRow("empty") << "" << false << 0.0;
+    QTest::newRow("blanks only") << "  \t" << false << 0.0;
+    QTest::newRow("a word") << "mười" << true << 0.0;
+    QTest::newRow("letters") << "abc" << true << 0.0;
+    QTest::newRow("lone minus") << "-" << true << 0.0;
+    QTest::newRow("lone point") << "." << true << 0.0;
+    QTest::newRow("two signs") << "--5" << true << 0.0;
+    QTest::newRow("unit first") << "m2 60" << true << 0.0;
+    QTest::newRow("decimal comma") << "48,5" << true << 48.0;
+    QTest::newRow("decimal comma and unit") << "145,5 m3" << true << 145.0;
+    QTest::newRow("comma, blank, digit") << "48, 5" << true << 48.0;
+    QTest::newRow("thousands comma") << "1,200" << true << 1.0;
+    QTest::newRow("second point") << "1.2.3" << true << 1.2;
+    QTest::newRow("range") << "12-5" << true << 12.0;
+    QTest::newRow("sum") << "12+5" << true << 12.0;
+    QTest::newRow("point, then a sign") << "12.-5" << true << 12.0;
+    QTest::newRow("whole number") << "60" << false << 60.0;
+    QTest::newRow("decimals") << "12.5" << false << 12.5;
+    QTest::newRow("signed") << "-3" << false << -3.0;
+    QTest::newRow("leading point") << ".5" << false << 0.5;
+    QTest::newRow("exponent") << "1e2" << false << 100.0;
+    QTest::newRow("area unit") << "60 m2" << false << 60.0;
+    QTest::newRow("people") << "21 người" << false << 21.0;
+    QTest::newRow("watts") << "11 W" << false << 11.0;
+    QTest::newRow("decimals and unit") << "12.5 m2" << false << 12.5;
+    QTest::newRow("blank inside a number") << "1 2" << false << 12.0;
+    QTest::newRow("trailing comma") << "12," << false << 12.0;
+    QTest::newRow("comma, then a word") << "12,m" << false << 12.0;
+    QTest::newRow("dash, then a unit") << "12-m" << false << 12.0;
+}
+
+void tst_FieldText::tellsLikelyMisreadings() {
+    QFETCH(QString, text);
+    QFETCH(bool, misread);
+    QFETCH(double, value);
+    const std::string utf8 = text.toStdString();
+    QCOMPARE(kelvora::isLikelyMisread(utf8), misread);
+    QCOMPARE(fieldValue(utf8), value);
+}
 
 void tst_FieldText::readsText_data() {
     QTest::addColumn<QString>("text");

@@ -1,0 +1,139 @@
+#include "FieldNotes.h"
+
+#include "core/ArithmeticFault.h"
+#include "core/FieldText.h"
+
+#include <QColor>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPalette>
+#include <QStringList>
+#include <QWidget>
+
+#include <array>
+#include <optional>
+
+namespace kelvora::ui {
+
+namespace {
+
+constexpr std::size_t sourceCount = 4;
+static_assert(static_cast<std::size_t>(NoteSource::Totals) + 1 == sourceCount);
+
+// Light amber behind black text: legible, and unlike any colour the style uses.
+const QColor warningTint(255, 226, 150);
+
+const char* const valueUsed = "Giá trị dùng để tính: ";
+const char* const unpicked = "Chưa chọn";
+
+struct Note {
+    QString text;
+    NoteLook look;
+};
+
+// The notes of one control, kept as its child so that they go with it.
+class Notes : public QObject {
+    Q_OBJECT
+
+public:
+    using QObject::QObject;
+
+    static Notes& of(QWidget* control) {
+        auto* notes = control->findChild<Notes*>(QString(), Qt::FindDirectChildrenOnly);
+        return notes != nullptr ? *notes : *new Notes(control);
+    }
+
+    [[nodiscard]] const Note* fixed() const {
+        const std::optional<Note>& note = notes_[static_cast<std::size_t>(NoteSource::Fixed)];
+        return note ? &*note : nullptr;
+    }
+
+    void set(NoteSource source, std::optional<Note> note) {
+        notes_[static_cast<std::size_t>(source)] = std::move(note);
+    }
+
+    void apply(QWidget* control) const {
+        QStringList tooltip;
+        QStringList described;
+        bool warning = false;
+        bool greyed = false;
+        for (const std::optional<Note>& note : notes_) {
+            if (!note)
+                continue;
+            tooltip << note->text;
+            if (note->look != NoteLook::Tooltip)
+                described << note->text;
+            warning = warning || note->look == NoteLook::Warning;
+            greyed = greyed || note->look == NoteLook::Greyed;
+        }
+        control->setToolTip(tooltip.join(u'\n'));
+        control->setAccessibleDescription(described.join(u'\n'));
+
+        // A palette of its own only while a note asks for one, so that the
+        // control looks exactly as before once the note is gone.
+        if (!warning && !greyed) {
+            if (control->testAttribute(Qt::WA_SetPalette))
+                control->setPalette(QPalette());
+            return;
+        }
+        QPalette palette = control->parentWidget() != nullptr ? control->parentWidget()->palette()
+                                                              : control->palette();
+        if (warning)
+            palette.setColor(QPalette::Base, warningTint);
+        if (greyed)
+            palette.setColor(QPalette::Text,
+                             palette.color(QPalette::Disabled, QPalette::WindowText));
+        control->setPalette(palette);
+    }
+
+private:
+    std::array<std::optional<Note>, sourceCount> notes_;
+};
+
+void showValueOf(QLineEdit* field) {
+    // Reading the text may raise an overflow while a compute is under way.
+    const FlagsKept flags;
+    const std::string text = field->text().toStdString();
+    const QString note = QString::fromUtf8(valueUsed) +
+                         QString::fromStdString(numberText(kelvora::fieldValue(text)));
+    setNote(field, NoteSource::Value, note,
+            isLikelyMisread(text) ? NoteLook::Warning : NoteLook::Tooltip);
+}
+
+void showPick(QListWidget* list) {
+    const bool picked = !list->selectedItems().isEmpty();
+    setNote(list, NoteSource::Fixed, picked ? QString() : QString::fromUtf8(unpicked),
+            NoteLook::Greyed);
+}
+
+} // namespace
+
+void setNote(QWidget* control, NoteSource source, const QString& text, NoteLook look) {
+    Notes& notes = Notes::of(control);
+    notes.set(source, text.isEmpty() ? std::nullopt : std::optional<Note>(Note{text, look}));
+    notes.apply(control);
+}
+
+void showValueUsed(QLineEdit* field) {
+    showValueOf(field);
+    QObject::connect(field, &QLineEdit::textChanged, field, [field] { showValueOf(field); });
+}
+
+void showValuesUsed(QWidget* window) {
+    for (QLineEdit* field : window->findChildren<QLineEdit*>())
+        if (Notes::of(field).fixed() == nullptr)
+            showValueUsed(field);
+}
+
+void setFixedNote(QWidget* control, const char* text) {
+    setNote(control, NoteSource::Fixed, QString::fromUtf8(text), NoteLook::Described);
+}
+
+void showUnpicked(QListWidget* list) {
+    showPick(list);
+    QObject::connect(list, &QListWidget::itemSelectionChanged, list, [list] { showPick(list); });
+}
+
+} // namespace kelvora::ui
+
+#include "FieldNotes.moc"

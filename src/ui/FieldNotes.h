@@ -1,0 +1,51 @@
+#pragma once
+
+// What a window tells the user about a control beyond what it shows: the
+// number a calculation will read from a field, that nothing reads it, that
+// nothing is picked in a list yet, that a copy or a total is out of date.
+// A control may carry several notes at once, each from its own source; every
+// note shows in the tooltip, and the ones a user must not miss are also the
+// control's accessible description, so that a screen reader says them. A
+// warning tints the control; nothing here moves it, takes the focus, opens a
+// box or changes a text.
+
+#include <QString>
+
+class QLineEdit;
+class QListWidget;
+class QWidget;
+
+namespace kelvora::ui {
+
+enum class NoteSource {
+    Value,  // the number a calculation reads from the field
+    Fixed,  // what the field or list is for, set once
+    Copy,   // a copy of a room field that no longer agrees with it
+    Totals, // totals that no longer add up what they should
+};
+
+enum class NoteLook {
+    Tooltip,   // in the tooltip only
+    Described, // in the tooltip and the accessible description
+    Warning,   // described, and the control tinted
+    Greyed,    // described, and the control's entries greyed
+};
+
+// Sets the source's note on the control, replacing what that source said
+// before; an empty text takes the note away.
+void setNote(QWidget* control, NoteSource source, const QString& text, NoteLook look);
+
+// The field tells, whenever its text changes, the number a calculation reads
+// from it, and warns where that is probably not the number the user meant.
+void showValueUsed(QLineEdit* field);
+
+// showValueUsed for every field of the window without a fixed note.
+void showValuesUsed(QWidget* window);
+
+// A note that never changes, read out too: what the control is (not) for.
+void setFixedNote(QWidget* control, const char* text);
+
+// The list says "nothing picked" while no entry is selected.
+void showUnpicked(QListWidget* list);
+
+} // namespace kelvora::ui
