@@ -3,8 +3,15 @@
 #include "FieldNotes.h"
 #include "Layout.h"
 
+#include "WindowPlacement.h"
+
+#include <QAbstractButton>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QScreen>
+
+#include <algorithm>
 
 namespace kelvora::ui {
 
@@ -14,7 +21,7 @@ const char* const roomHolds = "Cửa sổ chính hiện ghi: ";
 
 CalculatorWindow::CalculatorWindow(const CalculatorSite& site, const char* name, const char* title,
                                    int widthTwips, int heightTwips)
-    : QWidget(site.owner, Qt::Window)
+    : QWidget(site.owner, Qt::Dialog)
     , room_(site.room)
     , entry_(site.entry) {
     setObjectName(QString::fromLatin1(name));
@@ -52,6 +59,52 @@ bool CalculatorWindow::deliver(FaultCheck& faults, ResultKind kind, double resul
 
 void CalculatorWindow::endVisit() {
     hide();
+}
+
+void CalculatorWindow::showInFront() {
+    if (!placed_)
+        placeBesideOwner();
+    show();
+    raise();
+    activateWindow();
+}
+
+void CalculatorWindow::placeBesideOwner() {
+    const QWidget* owner = parentWidget();
+    if (owner == nullptr || owner->screen() == nullptr)
+        return;
+    placed_ = true;
+    // The frame this window will get is not known before it is shown; the
+    // window manager gives it the same as the main window's.
+    const QRect mainFrame = owner->frameGeometry();
+    const QSize frameExtra = mainFrame.size() - owner->size();
+    // The main window's buttons stand in one row along its bottom.
+    int commandRowTop = mainFrame.bottom();
+    for (const QAbstractButton* button : owner->findChildren<QAbstractButton*>())
+        commandRowTop = std::min(commandRowTop, button->mapToGlobal(QPoint(0, 0)).y());
+    move(calculatorPlace(owner->screen()->availableGeometry(), mainFrame, commandRowTop,
+                         size() + frameExtra));
+}
+
+void CalculatorWindow::keyPressEvent(QKeyEvent* event) {
+    const bool inField = qobject_cast<QLineEdit*>(focusWidget()) != nullptr;
+    switch (event->key()) {
+    case Qt::Key_Escape:
+        endVisit();
+        return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (inField && computeButton_ != nullptr) {
+            // A disabled button takes the key and does nothing with it.
+            if (computeButton_->isEnabled())
+                computeButton_->click();
+            return;
+        }
+        break;
+    default:
+        break;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void CalculatorWindow::closeEvent(QCloseEvent* event) {

@@ -1,7 +1,9 @@
 #pragma once
 
 // What the eight calculator windows have in common. Each is a top-level window
-// of its own, created by the main window's dispatch and owned by it. It sees
+// of its own, created by the main window's dispatch and owned by it: a
+// dialog-type window, not modal, that the window manager keeps above the
+// main window, so that working in the main window never buries it. It sees
 // the room only through the Room interface: it copies room values into its
 // own fields when it is created, and a compute ends by writing its results
 // through the room. A compute ends the visit by hiding the window, which
@@ -15,7 +17,9 @@
 
 #include <cstddef>
 
+class QAbstractButton;
 class QCloseEvent;
+class QKeyEvent;
 class QLineEdit;
 
 namespace kelvora::ui {
@@ -36,6 +40,11 @@ public:
     // The inside of the window measures widthTwips × heightTwips.
     CalculatorWindow(const CalculatorSite& site, const char* name, const char* title,
                      int widthTwips, int heightTwips);
+
+    // Shows the window, not modal, in front; the first time beside its owner
+    // (or over it where the screen has no room beside it). After that it
+    // opens where it was last, wherever the user has moved it.
+    void showInFront();
 
 signals:
     // The window has been closed and is about to be destroyed.
@@ -59,11 +68,20 @@ protected:
     // A successful compute is over: the window steps aside and keeps its texts.
     void endVisit();
 
+    // The button that computes: Enter or Return in a field presses it when
+    // it is enabled.
+    void computesWith(QAbstractButton* button) { computeButton_ = button; }
+
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void placeBesideOwner();
+
     Room& room_;
     std::size_t entry_;
+    QAbstractButton* computeButton_ = nullptr;
+    bool placed_ = false;
 };
 
 } // namespace kelvora::ui

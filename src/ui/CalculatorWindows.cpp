@@ -12,10 +12,7 @@ CalculatorWindows::CalculatorWindows(Room& room, QWidget* owner)
     , windows_(components().size()) {}
 
 void CalculatorWindows::show(std::size_t entry) {
-    CalculatorWindow* window = ensure(entry);
-    window->show();
-    window->raise();
-    window->activateWindow();
+    ensure(entry)->showInFront();
 }
 
 void CalculatorWindows::hide(std::size_t entry) {

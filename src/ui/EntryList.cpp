@@ -1,8 +1,76 @@
 #include "EntryList.h"
 
+#include <QEvent>
+#include <QKeyEvent>
 #include <QListWidget>
 
 namespace kelvora::ui {
+
+namespace {
+
+// Tells a click that picks the entry already selected from one that changes
+// the selection, which has been handled as a change already; and takes
+// Enter and Return as a pick where they count as one.
+class RepickWatcher : public QObject {
+public:
+    RepickWatcher(QListWidget* list, std::function<void()> picked, Repick repick)
+        : QObject(list)
+        , list_(list)
+        , picked_(std::move(picked))
+        , repick_(repick) {
+        list->viewport()->installEventFilter(this);
+        list->installEventFilter(this);
+    }
+
+    // The selection changed: that pick has been made.
+    void selectionChanged() { changedSincePress_ = true; }
+
+    void clicked() {
+        if (!changedSincePress_ && !list_->selectedItems().isEmpty())
+            picked_();
+    }
+
+    void doubleClicked() {
+        if (repick_ == Repick::ClickEnterOrDouble)
+            picked_();
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == list_->viewport() && event->type() == QEvent::MouseButtonPress)
+            changedSincePress_ = false;
+        if (watched == list_ && event->type() == QEvent::KeyPress &&
+            repick_ == Repick::ClickEnterOrDouble) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+                if (!list_->selectedItems().isEmpty())
+                    picked_();
+                return true;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QListWidget* list_;
+    std::function<void()> picked_;
+    Repick repick_;
+    bool changedSincePress_ = false;
+};
+
+} // namespace
+
+void connectPicks(QListWidget* list, const QObject* context, std::function<void()> picked,
+                  Repick repick) {
+    auto* watcher = new RepickWatcher(list, picked, repick);
+    QObject::connect(list, &QListWidget::itemSelectionChanged, context,
+                     [watcher, picked = std::move(picked)] {
+                         watcher->selectionChanged();
+                         picked();
+                     });
+    QObject::connect(list, &QListWidget::clicked, watcher, &RepickWatcher::clicked);
+    QObject::connect(list, &QListWidget::doubleClicked, watcher, &RepickWatcher::doubleClicked);
+}
 
 QListWidget* makeEntryList(QWidget* parent, const char* name, const TwipsRect& rect,
                            std::span<const ListEntry> entries) {

@@ -7,10 +7,12 @@
 
 #include "Layout.h"
 
+#include <functional>
 #include <optional>
 #include <span>
 
 class QListWidget;
+class QObject;
 
 namespace kelvora::ui {
 
@@ -22,6 +24,19 @@ struct ListEntry {
 // A single-selection list with these entries, none current or selected.
 [[nodiscard]] QListWidget* makeEntryList(QWidget* parent, const char* name, const TwipsRect& rect,
                                          std::span<const ListEntry> entries);
+
+// What besides a change of selection counts as a pick.
+enum class Repick {
+    Click,              // a click on the entry already selected
+    ClickEnterOrDouble, // that, Enter or Return on the list, or a double-click
+};
+
+// Calls picked, for as long as context lives, once for each change of the
+// list's selection, and again when the user picks the entry already selected:
+// a list one entry high shows nothing else to click, and a pick that changes
+// nothing would otherwise be lost.
+void connectPicks(QListWidget* list, const QObject* context, std::function<void()> picked,
+                  Repick repick);
 
 // The first selected row in list order, if any.
 [[nodiscard]] std::optional<int> selectedRow(const QListWidget* list);

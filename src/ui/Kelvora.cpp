@@ -6,6 +6,7 @@
 #include "Fields.h"
 #include "Layout.h"
 #include "ResultFrame.h"
+#include "WindowAccessibility.h"
 #include "core/ArithmeticFault.h"
 #include "core/FieldText.h"
 #include "core/HeatBalance.h"
@@ -14,6 +15,7 @@
 
 #include <QCloseEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -132,6 +134,7 @@ const char* const totalsToRedo = "Tổng chưa được tính lại: nhấn Tín
 Kelvora::Kelvora(QWidget* parent)
     : QWidget(parent)
     , calculators_(*this, this) {
+    announceWindows();
     setObjectName(QStringLiteral("Kelvora"));
     setWindowTitle(QStringLiteral("Kelvora"));
     setFont(captionFont());
@@ -188,7 +191,8 @@ void Kelvora::buildRoom() {
         entries.push_back({component.entryText});
     loaiQ = makeEntryList(this, "loaiQ", {120, 2280, 6855, 315}, entries);
     nameByCaption(CHONLOAINHIETTHUA, loaiQ);
-    connect(loaiQ, &QListWidget::itemSelectionChanged, this, &Kelvora::loaiQ_Click);
+    connectPicks(
+        loaiQ, this, [this] { loaiQ_Click(); }, Repick::ClickEnterOrDouble);
 }
 
 void Kelvora::buildResults() {
@@ -353,6 +357,23 @@ bool Kelvora::airConditionsFilled(RoomCheck check) const {
         return shortSetFilled;
     return shortSetFilled && !txtsonguoi->text().isEmpty() && !txtdoamtrong->text().isEmpty() &&
            !txtdoamngoai->text().isEmpty();
+}
+
+Kelvora::~Kelvora() {
+    // Its calculators go first: they are windows of this one's.
+    calculators_.destroyAll();
+    stopAnnouncingWindows();
+}
+
+void Kelvora::keyPressEvent(QKeyEvent* event) {
+    // Enter in a field computes, as in the calculators; the list takes Enter
+    // as a pick and keeps it to itself.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && qobject_cast<QLineEdit*>(focusWidget()) != nullptr) {
+        tinh->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void Kelvora::closeEvent(QCloseEvent* event) {

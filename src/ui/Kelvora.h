@@ -22,6 +22,7 @@
 
 class QCloseEvent;
 class QGroupBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -34,6 +35,9 @@ class Kelvora : public QWidget, public Room {
 
 public:
     explicit Kelvora(QWidget* parent = nullptr);
+    ~Kelvora() override;
+    Kelvora(const Kelvora&) = delete;
+    Kelvora& operator=(const Kelvora&) = delete;
 
     [[nodiscard]] QString text(RoomValue value) const override;
     void watch(RoomValue value, const QObject* context, std::function<void()> changed) override;
@@ -102,6 +106,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void tinh_Click();

@@ -48,6 +48,7 @@ frmQ1::frmQ1(const CalculatorSite& site)
     buildRows<frmQ1>(*this, this, rows);
     cmdtinh = makeControl<QPushButton>(this, "cmdtinh", "Tính", {1680, 3120, 1215, 495});
     connect(cmdtinh, &QPushButton::clicked, this, &frmQ1::cmdtinh_Click);
+    computesWith(cmdtinh);
 
     chainFocus({cmdtinh, txtsomaytinh, txtcongsuatmaykhac, txtsomaychieu, txtsomayscan,
                 txtsomayphoto, txtsomayin, txtsomayfax});

@@ -42,6 +42,7 @@ frmQ2::frmQ2(const CalculatorSite& site)
     buildRows<frmQ2>(*this, this, rows);
     tinh = makeControl<QPushButton>(this, "tinh", "Tính", {2280, 1680, 855, 375});
     connect(tinh, &QPushButton::clicked, this, &frmQ2::tinh_Click);
+    computesWith(tinh);
     connect(txttieuchuan, &QLineEdit::textChanged, this, &frmQ2::txttieuchuan_Change);
 
     chainFocus({txtdientich, txttieuchuan, tinh});

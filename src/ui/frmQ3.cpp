@@ -68,8 +68,11 @@ frmQ3::frmQ3(const CalculatorSite& site)
         makeEntryList(this, "lstloailaodong", {countLeftTw, 1080, 2055, 315}, activities);
     nameByCaption(Label5, lstloailaodong);
     tinh = makeControl<QPushButton>(this, "tinh", "Tính", {2640, 2280, 855, 375});
-    connect(lstloailaodong, &QListWidget::itemSelectionChanged, this, &frmQ3::lstloailaodong_Click);
+    // Picked again, the entry writes its heat per person over what was typed.
+    connectPicks(
+        lstloailaodong, this, [this] { lstloailaodong_Click(); }, Repick::Click);
     connect(tinh, &QPushButton::clicked, this, &frmQ3::tinh_Click);
+    computesWith(tinh);
 
     setFixedNote(txtq, "Lấy theo loại lao động đã chọn");
     showUnpicked(lstloailaodong);

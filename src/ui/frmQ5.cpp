@@ -168,11 +168,17 @@ frmQ5::frmQ5(const CalculatorSite& site)
     buildCoefficients();
     tinh = makeControl<QPushButton>(this, "tinh", "Tính", {5640, 4320, 1335, 375});
 
-    connect(lsthstrongsuot, &QListWidget::itemSelectionChanged, this, &frmQ5::lsthstrongsuot_Click);
-    connect(lsthsbamban, &QListWidget::itemSelectionChanged, this, &frmQ5::lsthsbamban_Click);
-    connect(lsthskhucxa, &QListWidget::itemSelectionChanged, this, &frmQ5::lsthskhucxa_Click);
-    connect(lsthstanxa, &QListWidget::itemSelectionChanged, this, &frmQ5::lsthstanxa_Click);
+    // Picked again, an entry writes its coefficient over what was typed.
+    connectPicks(
+        lsthstrongsuot, this, [this] { lsthstrongsuot_Click(); }, Repick::Click);
+    connectPicks(
+        lsthsbamban, this, [this] { lsthsbamban_Click(); }, Repick::Click);
+    connectPicks(
+        lsthskhucxa, this, [this] { lsthskhucxa_Click(); }, Repick::Click);
+    connectPicks(
+        lsthstanxa, this, [this] { lsthstanxa_Click(); }, Repick::Click);
     connect(tinh, &QPushButton::clicked, this, &frmQ5::tinh_Click);
+    computesWith(tinh);
 
     // The hours and the diagonal facades are there to look up, not to compute with.
     for (QLineEdit* reference :

@@ -91,6 +91,7 @@ frmQ6::frmQ6(const CalculatorSite& site)
     buildGrid<frmQ6, columnCount>(*this, this, gridShape, columns, rows);
     cmdtinh = makeControl<QPushButton>(this, "cmdtinh", "Tính", {5040, 2520, 1215, 495});
     connect(cmdtinh, &QPushButton::clicked, this, &frmQ6::cmdtinh_Click);
+    computesWith(cmdtinh);
 
     chainFocus({txtdtdong,   txtdttay,   txtdtnam,    txtdtbac,    txtdtkinh,
                 txtdttran,   txtdtsan,   txthstnDong, txthsndtay,  txthsnddong,

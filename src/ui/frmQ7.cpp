@@ -78,6 +78,7 @@ frmQ7::frmQ7(const CalculatorSite& site)
     buildRows<frmQ7>(*this, this, rows);
     cmdtinh = makeControl<QPushButton>(this, "cmdtinh", "Tinh", {3480, 3000, 1215, 495});
     connect(cmdtinh, &QPushButton::clicked, this, &frmQ7::cmdtinh_Click);
+    computesWith(cmdtinh);
 
     chainFocus({txtdtmaibang, txtdtmaivom, txthstnmaibang, txthstnmaivom, cmdtinh, txtnhietdongoai,
                 txtnhietdotrong, txthshtmaibang, txthshtmaivom});

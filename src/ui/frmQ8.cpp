@@ -57,6 +57,7 @@ frmQ8::frmQ8(const CalculatorSite& site)
     buildRows<frmQ8>(*this, this, rows);
     tinh = makeControl<QPushButton>(this, "tinh", "Tính", {2520, 2640, 1215, 495});
     connect(tinh, &QPushButton::clicked, this, &frmQ8::tinh_Click);
+    computesWith(tinh);
 
     chainFocus({txtnhietdongoai, txtnhietdotrong, txtchieudai, txtchieurong, tinh});
     txtnhietdongoai->setFocus();

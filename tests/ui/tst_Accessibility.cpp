@@ -69,6 +69,12 @@ void tst_Accessibility::everyControlIsNamed() {
     collectNameless(QAccessible::queryAccessibleInterface(shown), nameless, interactive);
     QVERIFY(interactive > 1);
     QVERIFY2(nameless.isEmpty(), qPrintable(nameless.join(QLatin1String(", "))));
+
+    // The window itself is announced as one, by its title: the main window as
+    // a window, a calculator as a dialog.
+    QAccessibleInterface* windowInterface = QAccessible::queryAccessibleInterface(shown);
+    QCOMPARE(windowInterface->role(), entry < 0 ? QAccessible::Window : QAccessible::Dialog);
+    QCOMPARE(windowInterface->text(QAccessible::Name), shown->windowTitle());
 }
 
 void tst_Accessibility::captionsNameTheirControls() {

@@ -1,22 +1,354 @@
-// How the calculator windows behave as windows on a desktop: picking again,
-// the keys that compute and step aside, staying above the main window, where
-// they open, and how screen readers announce them.
+// How the calculator windows behave as windows on a desktop: picking an entry
+// again, the keys that compute and step aside, staying above the main window,
+// where they open. The stacking needs a window manager, and runs only where
+// CTest starts one (the xcb runs); the rest runs on both platforms.
 
 #include "UiDriver.h"
+#include "ui/CalculatorWindow.h"
+#include "ui/WindowPlacement.h"
 
+#include <QAbstractButton>
+#include <QApplication>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProcess>
+#include <QPushButton>
+#include <QScreen>
 #include <QTest>
+#include <QWindow>
 
 using namespace kelvora::ui::test;
+using kelvora::ui::calculatorPlace;
+
+namespace {
+
+const QString airConditionsMissing = QStringLiteral("Nhap so lieu nhiet do va dung am");
+
+// "name=text" to type, "list#row" to pick, in this order.
+void fill(QWidget* calculator, const QStringList& inputs) {
+    for (const QString& input : inputs) {
+        if (input.contains(u'#')) {
+            auto* list = calculator->findChild<QListWidget*>(input.section(u'#', 0, 0));
+            QVERIFY2(list != nullptr, qPrintable(input));
+            clickEntry(list, input.section(u'#', 1).toInt());
+        } else {
+            auto* field = calculator->findChild<QLineEdit*>(input.section(u'=', 0, 0));
+            QVERIFY2(field != nullptr, qPrintable(input));
+            retype(field, input.section(u'=', 1));
+        }
+    }
+}
+
+QAbstractButton* computeButton(QWidget* calculator) {
+    return calculator->findChild<QAbstractButton*>();
+}
+
+bool onXcb() {
+    return QGuiApplication::platformName() == QLatin1String("xcb");
+}
+
+} // namespace
 
 class tst_Windows : public SessionTest {
     Q_OBJECT
 
 private slots:
-    void opensACalculator();
+    void picksAgain_data();
+    void picksAgain();
+    void changeOfSelectionDispatchesOnce();
+    void listEntryPickedAgainIsRestored_data();
+    void listEntryPickedAgainIsRestored();
+    void enterComputes_data();
+    void enterComputes();
+    void enterInTheMainWindow();
+    void escapeStepsAside_data();
+    void escapeStepsAside();
+    void placement_data();
+    void placement();
+    void opensOnTheScreenAndKeepsItsPlace();
+    void staysAboveTheMainWindow();
+
+private:
+    [[nodiscard]] QWidget* calculator(int entry) const {
+        return window->calculators().window(std::size_t(entry));
+    }
 };
 
-void tst_Windows::opensACalculator() {
-    QVERIFY(openCalculator(0) != nullptr);
+void tst_Windows::picksAgain_data() {
+    QTest::addColumn<int>("entry");
+    QTest::addColumn<QString>("how");
+    for (const char* how : {"click", "double-click", "Return", "Enter"}) {
+        QTest::addRow("lighting closed by its compute, %s", how) << 1 << how;
+        QTest::addRow("equipment hidden by its compute, %s", how) << 0 << how;
+    }
+}
+
+// The one-row list shows only the entry last picked: picking it again must
+// bring its calculator back.
+void tst_Windows::picksAgain() {
+    QFETCH(int, entry);
+    QFETCH(QString, how);
+    QWidget* shown = openCalculator(entry);
+    QVERIFY(shown != nullptr);
+    fill(shown, {entry == 1 ? "txttieuchuan=11" : "txtsomaytinh=1"});
+    clickButton(computeButton(shown));
+    QTRY_VERIFY(calculator(entry) == nullptr || !calculator(entry)->isVisible());
+
+    QListWidget* list = window->loaiQ;
+    const QRect entryRect = list->visualItemRect(list->item(entry));
+    if (how == QLatin1String("click")) {
+        clickEntry(list, entry);
+    } else if (how == QLatin1String("double-click")) {
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, entryRect.center());
+    } else {
+        list->setFocus();
+        QTest::keyClick(list, how == QLatin1String("Enter") ? Qt::Key_Enter : Qt::Key_Return);
+    }
+    QVERIFY(calculator(entry) != nullptr);
+    QTRY_VERIFY(calculator(entry)->isVisible());
+    QCOMPARE(list->currentRow(), entry);
+    QVERIFY(answerer->messages().isEmpty());
+    QCOMPARE(window->txtQtong->text(), QStringLiteral("0")); // Enter on the list is a pick
+}
+
+void tst_Windows::changeOfSelectionDispatchesOnce() {
+    retype(window->txtdoamngoai, ""); // every pick of the first five is refused
+    clickEntry(window->loaiQ, 3);
+    QCOMPARE(answerer->messages(), QStringList{airConditionsMissing});
+    window->loaiQ->setFocus();
+    QTest::keyClick(window->loaiQ, Qt::Key_Up);
+    QCOMPARE(answerer->messages().size(), 2);
+
+    // Filled in, the same entry picked again opens its calculator.
+    retype(window->txtdoamngoai, "74");
+    clickEntry(window->loaiQ, 2);
+    QCOMPARE(answerer->messages().size(), 2);
+    QTRY_VERIFY(calculator(2) != nullptr && calculator(2)->isVisible());
+}
+
+void tst_Windows::listEntryPickedAgainIsRestored_data() {
+    QTest::addColumn<int>("entry");
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("value");
+    QTest::newRow("activity") << 2 << "lstloailaodong" << 0 << "txtq"
+                              << "80";
+    QTest::newRow("transparency") << 4 << "lsthstrongsuot" << 2 << "txthstrongsuot"
+                                  << "0.81";
+    QTest::newRow("refraction") << 4 << "lsthskhucxa" << 1 << "txthskhucxa"
+                                << "0.4";
+    QTest::newRow("shading") << 4 << "lsthstanxa" << 1 << "txthstanxa"
+                             << "0.05";
+}
+
+void tst_Windows::listEntryPickedAgainIsRestored() {
+    QFETCH(int, entry);
+    QFETCH(QString, list);
+    QFETCH(int, row);
+    QFETCH(QString, field);
+    QFETCH(QString, value);
+    QWidget* shown = openCalculator(entry);
+    QVERIFY(shown != nullptr);
+    fill(shown, {QStringLiteral("%1#%2").arg(list).arg(row), field + QStringLiteral("=7")});
+    clickEntry(shown->findChild<QListWidget*>(list), row);
+    QCOMPARE(shown->findChild<QLineEdit*>(field)->text(), value);
+}
+
+void tst_Windows::enterComputes_data() {
+    QTest::addColumn<int>("entry");
+    QTest::addColumn<QStringList>("inputs"); // the last typed field has the focus
+    QTest::addColumn<QString>("result");     // room field=text, "" for none
+    QTest::addColumn<int>("key");
+
+    const struct {
+        int entry;
+        QStringList inputs;
+        const char* result;
+    } cases[] = {
+        {0, {"txtsomaytinh=4"}, "txtQ1=1200"},
+        {1, {"txttieuchuan=11"}, "txtQ2=660"},
+        {2, {"lstloailaodong#0", "txttreem=4"}, "txtQ3=1776"},
+        {3, {"txtthetichphong=180"}, "txtQ4=3929"},
+        {4, {"lsthskhucxa#0", "lsthstrongsuot#0", "lsthsbamban#0", "txtdong=2"}, "txtQ5=864"},
+        {5, {"txtdtdong=10"}, "txtQ6=141"},
+        {6, {"txtdtmaibang=100"}, "txtQ7=66"},
+        {7, {"txtchieurong=4", "txtchieudai=5"}, "txtQ8=96"},
+        // Tính still disabled: Enter does nothing.
+        {1, {"txtdientich=70"}, ""},
+        {2, {"txttreem=4"}, ""},
+        {3, {"txtenthanpyngoai=90"}, ""},
+        {4, {"txtdong=2"}, ""},
+    };
+    for (const auto& key : {std::pair{Qt::Key_Return, "Return"}, std::pair{Qt::Key_Enter, "Enter"}})
+        for (const auto& c : cases)
+            QTest::addRow("%s, %s", c.inputs.last().toLatin1().constData(), key.second)
+                << c.entry << c.inputs << QString::fromLatin1(c.result) << int(key.first);
+}
+
+void tst_Windows::enterComputes() {
+    QFETCH(int, entry);
+    QFETCH(QStringList, inputs);
+    QFETCH(QString, result);
+    QFETCH(int, key);
+    QWidget* shown = openCalculator(entry);
+    QVERIFY(shown != nullptr);
+    fill(shown, inputs);
+    const QString roomField = result.section(u'=', 0, 0);
+    for (QLineEdit* written : window->Frame1->findChildren<QLineEdit*>())
+        written->setText("old");
+
+    auto* focused = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    QVERIFY(focused != nullptr && focused->window() == shown);
+    QTest::keyClick(focused, Qt::Key(key));
+    if (result.isEmpty()) {
+        for (QLineEdit* written : window->Frame1->findChildren<QLineEdit*>())
+            QCOMPARE(written->text(), QStringLiteral("old"));
+        QVERIFY(shown->isVisible());
+    } else {
+        QCOMPARE(window->findChild<QLineEdit*>(roomField)->text(), result.section(u'=', 1));
+        QTRY_VERIFY(calculator(entry) == nullptr || !calculator(entry)->isVisible());
+    }
+    QVERIFY(answerer->messages().isEmpty());
+}
+
+void tst_Windows::enterInTheMainWindow() {
+    retype(window->txtQ1, "5");
+    QTest::keyClick(window->txtQ1, Qt::Key_Return);
+    QCOMPARE(window->txtQtong->text(), QStringLiteral("5"));
+    retype(window->txtnhietdongoai, "35");
+    retype(window->txtQ2, "2");
+    QTest::keyClick(window->txtQ2, Qt::Key_Enter);
+    QCOMPARE(window->txtqtongmax->text(), QStringLiteral("7"));
+}
+
+void tst_Windows::escapeStepsAside_data() {
+    QTest::addColumn<int>("entry");
+    QTest::addColumn<QString>("field");
+    for (const auto& [entry, field] :
+         {std::pair{0, "txtsomayfax"}, std::pair{1, "txtdientich"}, std::pair{2, "txttreem"},
+          std::pair{3, "txtthetichphong"}, std::pair{4, "txtnam"}, std::pair{5, "txtdtcua"},
+          std::pair{6, "txtdtmaivom"}, std::pair{7, "txtchieudai"}})
+        QTest::addRow("%s", field) << entry << field;
+}
+
+// Escape hides the calculator as a compute does, but writes nothing; its
+// texts wait for the next visit. (The close box still throws them away.)
+void tst_Windows::escapeStepsAside() {
+    QFETCH(int, entry);
+    QFETCH(QString, field);
+    QWidget* shown = openCalculator(entry);
+    QVERIFY(shown != nullptr);
+    fill(shown, {field + QStringLiteral("=12")});
+    for (QLineEdit* written : window->Frame1->findChildren<QLineEdit*>())
+        written->setText("old");
+    QTest::keyClick(shown->findChild<QLineEdit*>(field), Qt::Key_Escape);
+    QVERIFY(!shown->isVisible());
+    QCOMPARE(calculator(entry), shown);
+    for (QLineEdit* written : window->Frame1->findChildren<QLineEdit*>())
+        QCOMPARE(written->text(), QStringLiteral("old"));
+
+    clickEntry(window->loaiQ, entry == 0 ? 1 : 0);
+    clickEntry(window->loaiQ, entry);
+    QTRY_VERIFY(shown->isVisible());
+    QCOMPARE(shown->findChild<QLineEdit*>(field)->text(), QStringLiteral("12"));
+}
+
+void tst_Windows::placement_data() {
+    QTest::addColumn<QRect>("screen");
+    QTest::addColumn<QRect>("main");
+    QTest::addColumn<int>("commandRowTop");
+    QTest::addColumn<QSize>("calculator");
+    QTest::addColumn<QPoint>("expected");
+
+    const QRect screen(0, 0, 1280, 800);
+    const QRect main(100, 50, 577, 430); // buttons from y 420
+    QTest::newRow("room on the right")
+        << screen << main << 420 << QSize(400, 300) << QPoint(677, 50);
+    QTest::newRow("right, pulled up onto the screen")
+        << screen << QRect(100, 600, 577, 430) << 970 << QSize(400, 300) << QPoint(677, 500);
+    QTest::newRow("room on the left only")
+        << screen << QRect(700, 50, 577, 430) << 420 << QSize(400, 300) << QPoint(300, 50);
+    QTest::newRow("no room beside: over it, above the buttons")
+        << screen << QRect(353, 186, 577, 430) << 556 << QSize(741, 355) << QPoint(353, 201);
+    QTest::newRow("over it, kept on the screen")
+        << QRect(0, 0, 1024, 600) << QRect(400, 100, 577, 430) << 470 << QSize(741, 355)
+        << QPoint(283, 115);
+    QTest::newRow("too tall to clear the buttons: at the screen's top")
+        << QRect(0, 0, 800, 600) << QRect(100, 40, 577, 430) << 410 << QSize(741, 500)
+        << QPoint(59, 0);
+    QTest::newRow("a screen that does not start at 0")
+        << QRect(1280, 24, 1280, 776) << QRect(1300, 30, 577, 430) << 400 << QSize(400, 300)
+        << QPoint(1877, 30);
+}
+
+void tst_Windows::placement() {
+    QFETCH(QRect, screen);
+    QFETCH(QRect, main);
+    QFETCH(int, commandRowTop);
+    QFETCH(QSize, calculator);
+    QFETCH(QPoint, expected);
+    QCOMPARE(calculatorPlace(screen, main, commandRowTop, calculator), expected);
+}
+
+// Every calculator opens wholly on the screen, clear of the main window's
+// buttons, and where the user moves it, it comes back.
+void tst_Windows::opensOnTheScreenAndKeepsItsPlace() {
+    const QRect screen = window->screen()->availableGeometry();
+    const QRect buttons(window->tinh->mapToGlobal(QPoint(0, 0)),
+                        window->cmdthoat->mapToGlobal(
+                            QPoint(window->cmdthoat->width(), window->cmdthoat->height())));
+    for (int entry = 0; entry < window->loaiQ->count(); ++entry) {
+        QWidget* shown = openCalculator(entry);
+        QVERIFY(shown != nullptr);
+        QTRY_VERIFY2(screen.contains(shown->frameGeometry()), qPrintable(shown->objectName()));
+        if (screen.height() >= window->frameGeometry().height() + shown->frameGeometry().height())
+            QVERIFY2(!shown->frameGeometry().intersects(buttons), qPrintable(shown->objectName()));
+    }
+
+    QWidget* roof = openCalculator(6);
+    QVERIFY(roof != nullptr);
+    const QPoint moved = screen.topLeft() + QPoint(10, 10);
+    roof->move(moved);
+    QTRY_COMPARE(roof->pos(), moved);
+    QTest::keyClick(roof, Qt::Key_Escape);
+    clickEntry(window->loaiQ, 5);
+    clickEntry(window->loaiQ, 6);
+    QTRY_VERIFY(roof->isVisible());
+    QTRY_COMPARE(roof->pos(), moved);
+}
+
+// The window manager must know a calculator belongs to the main window, so
+// that bringing the main window forward never buries it.
+void tst_Windows::staysAboveTheMainWindow() {
+    QWidget* shown = openCalculator(5);
+    QVERIFY(shown != nullptr);
+    QCOMPARE(shown->windowType(), Qt::Dialog);
+    QVERIFY(shown->windowFlags().testFlag(Qt::WindowCloseButtonHint));
+    QCOMPARE(shown->windowHandle()->transientParent(), window->windowHandle());
+    if (!onXcb())
+        QSKIP("the stacking order needs a window manager");
+
+    window->raise();
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    // The window manager's stacking order, bottom to top.
+    const auto stacking = [] {
+        QProcess xprop;
+        xprop.start(QStringLiteral("xprop"),
+                    {QStringLiteral("-root"), QStringLiteral("_NET_CLIENT_LIST_STACKING")});
+        xprop.waitForFinished();
+        QList<WId> order;
+        const QString output = QString::fromLatin1(xprop.readAllStandardOutput());
+        for (const QString& id : output.section(u'#', 1).split(u','))
+            order << id.trimmed().toULongLong(nullptr, 16);
+        return order;
+    };
+    QTRY_VERIFY(stacking().indexOf(shown->winId()) > stacking().indexOf(window->winId()) &&
+                stacking().indexOf(window->winId()) >= 0);
+    QVERIFY(shown->isVisible());
 }
 
 QTEST_MAIN(tst_Windows)
