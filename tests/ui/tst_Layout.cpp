@@ -2,6 +2,7 @@
 // drawn, and whether each text fits the place it is given.
 
 #include "UiDriver.h"
+#include "ui/ComponentTable.h"
 
 #include <QFontInfo>
 #include <QFontMetrics>
@@ -26,7 +27,7 @@ private slots:
     void textsHaveTheirGlyphs();
 
 private:
-    // -1 is the main window, 0 to 7 the calculator of that list entry.
+    // -1 is the main window, else the calculator of that list entry.
     QWidget* show(int entry) { return entry < 0 ? window : openCalculator(entry); }
 };
 
@@ -199,14 +200,9 @@ void tst_Layout::laidOutInTwips() {
 void tst_Layout::textsFitTheirPlaces_data() {
     QTest::addColumn<int>("entry"); // -1: the main window
     QTest::newRow("main window") << -1;
-    QTest::newRow("equipment") << 0;
-    QTest::newRow("lighting") << 1;
-    QTest::newRow("occupants") << 2;
-    QTest::newRow("infiltration") << 3;
-    QTest::newRow("glazing") << 4;
-    QTest::newRow("envelope") << 5;
-    QTest::newRow("roof") << 6;
-    QTest::newRow("floor") << 7;
+    const auto table = kelvora::ui::components();
+    for (std::size_t entry = 0; entry < table.size(); ++entry)
+        QTest::newRow(table[entry].entryText) << int(entry);
 }
 
 namespace {
