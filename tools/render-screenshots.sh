@@ -1,8 +1,15 @@
 #!/usr/bin/env bash
-# Renders the README's screenshots into docs/images from the real windows, on
-# Qt's offscreen platform, after `bash tools/dev.sh test` has configured build/.
+# Renders the pictures of the README and of the user guide into docs/images
+# from the real windows, on Qt's offscreen platform, with a build tree that is
+# already configured: build/ (after `bash tools/dev.sh test`) unless another
+# is named.
+# usage: bash tools/render-screenshots.sh [BUILD_DIR]
 set -euo pipefail
+# A folder given from elsewhere is taken from where the command was typed.
+build=$(realpath -m "${1:-$(dirname "$0")/../build}")
 cd "$(dirname "$0")/.."
-cmake --build build --target kelvora_screenshots
+[ -f "$build/CMakeCache.txt" ] ||
+    { echo "$build is not a configured build tree" >&2; exit 1; }
+cmake --build "$build" --target kelvora_screenshots
 mkdir -p docs/images
-QT_QPA_PLATFORM=offscreen build/tests/kelvora_screenshots docs/images
+QT_QPA_PLATFORM=offscreen "$build/tests/kelvora_screenshots" docs/images

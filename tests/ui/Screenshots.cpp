@@ -1,32 +1,142 @@
-// Renders the README's pictures: the sample room worked through, the main
-// window with every result, and the glazing calculator as it was left. Run
-// it through tools/render-screenshots.sh, never by hand-editing the images.
+// Renders the pictures of the README and of the user guide from the real
+// windows: each calculator as the sample room fills it in, just before its
+// Tính is pressed; the main window with every result and both totals; then a
+// room field typed as a reader would misread it, and the roof calculator
+// whose copied temperature no longer matches the room, each with the tooltip
+// of the field the mouse rests on. Run it through tools/render-screenshots.sh,
+// never by hand-editing the images.
 
 #include "SampleRoom.h"
 #include "UiDriver.h"
 #include "ui/CalculatorWindow.h"
-#include "ui/ComponentTable.h"
+#include "ui/Kelvora.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
-#include <QListWidget>
+#include <QEvent>
+#include <QHelpEvent>
+#include <QLineEdit>
+#include <QPainter>
 #include <QPixmap>
+#include <QPoint>
+#include <QRect>
+#include <QString>
 #include <QTest>
+#include <QToolTip>
 
+#include <array>
+#include <cstddef>
 #include <cstdio>
 
 using namespace kelvora::ui::test;
 
 namespace {
 
-bool save(QWidget* window, const QDir& folder, const char* file) {
+// One picture a calculator, in the order of the main window's list.
+constexpr std::array calculatorPictures = {
+    "equipment.png", "lighting.png", "occupants.png", "infiltration.png",
+    "glazing.png",   "envelope.png", "roof.png",      "floor.png",
+};
+
+constexpr int roofEntry = 6;
+
+// The heaviest compression: the pictures are committed, and it costs nothing
+// in what they show.
+constexpr int smallestPng = 0;
+
+bool save(const QPixmap& picture, const QDir& folder, const char* file) {
     const QString path = folder.filePath(QString::fromLatin1(file));
-    if (!window->grab().save(path)) {
+    if (!picture.save(path, "PNG", smallestPng)) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
         return false;
     }
     std::printf("%s\n", qPrintable(path));
     return true;
+}
+
+QWidget* shownTooltip() {
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (widget->objectName() == QLatin1String("qtooltip_label") && widget->isVisible())
+            return widget;
+    return nullptr;
+}
+
+// The window as the mouse resting on the field leaves it: the tooltip is a
+// window of its own, which a grab of the field's window does not hold, so it
+// is painted over the grab where the screen would show it. Without a tooltip
+// the picture is the window alone.
+QPixmap hovering(QWidget* window, QLineEdit* field) {
+    const QPoint at = field->rect().center();
+    QHelpEvent hover(QEvent::ToolTip, at, field->mapToGlobal(at));
+    QApplication::sendEvent(field, &hover);
+    QWidget* tooltip = nullptr;
+    const bool shown =
+        QTest::qWaitFor([&tooltip] { return (tooltip = shownTooltip()) != nullptr; }, 500);
+
+    const QPixmap grabbed = window->grab();
+    if (!shown)
+        return grabbed;
+    const QPoint origin = window->mapToGlobal(QPoint(0, 0));
+    const QRect windowRect = window->rect();
+    const QRect tooltipRect = tooltip->geometry().translated(-origin);
+    const QRect canvas = windowRect.united(tooltipRect);
+    const qreal ratio = grabbed.devicePixelRatio();
+    QPixmap picture(canvas.size() * ratio);
+    picture.setDevicePixelRatio(ratio);
+    // Where the tooltip reaches beyond the window, a plain background.
+    picture.fill(Qt::white);
+    {
+        QPainter painter(&picture);
+        painter.drawPixmap(windowRect.topLeft() - canvas.topLeft(), grabbed);
+        painter.drawPixmap(tooltipRect.topLeft() - canvas.topLeft(), tooltip->grab());
+    }
+    QToolTip::hideText();
+    // The next hover would otherwise find this tooltip still up.
+    if (!QTest::qWaitFor([] { return shownTooltip() == nullptr; }, 2000))
+        std::fprintf(stderr, "a tooltip stayed up\n");
+    return picture;
+}
+
+// Each calculator filled in and pictured, then computed, then the totals.
+bool workThrough(kelvora::ui::Kelvora& room, const QDir& folder) {
+    for (const CalculatorVisit& calculator : sampleRoom()) {
+        QString failure;
+        QAbstractButton* compute = fillIn(room, calculator, Input::Mouse, failure);
+        if (compute == nullptr) {
+            std::fprintf(stderr, "%s\n", qPrintable(failure));
+            return false;
+        }
+        // As the user leaves it to press Tính, with no text cursor blinking
+        // in a field to make two renderings differ.
+        compute->setFocus();
+        QWidget* window = room.calculators().window(calculator.entry);
+        const auto entry = static_cast<std::size_t>(calculator.entry);
+        if (entry >= calculatorPictures.size() ||
+            !save(window->grab(), folder, calculatorPictures.at(entry)))
+            return false;
+        clickButton(compute);
+    }
+    computeTotals(room, Input::Mouse);
+    return save(room.grab(), folder, "main-window.png");
+}
+
+// A comma typed for a decimal point, and an outdoor temperature changed after
+// the roof calculator copied the old one.
+bool showWarnings(kelvora::ui::Kelvora& room, const QDir& folder) {
+    retype(room.txtdientich, QStringLiteral("48,5"));
+    retype(room.txtnhietdongoai, QStringLiteral("37"));
+    if (!save(hovering(&room, room.txtdientich), folder, "warning-main-window.png"))
+        return false;
+
+    clickEntry(room.loaiQ, roofEntry);
+    QWidget* roof = room.calculators().window(roofEntry);
+    if (roof == nullptr || !QTest::qWaitForWindowExposed(roof)) {
+        std::fprintf(stderr, "the roof calculator did not appear\n");
+        return false;
+    }
+    auto* outdoor = roof->findChild<QLineEdit*>(QStringLiteral("txtnhietdongoai"));
+    return outdoor != nullptr && save(hovering(roof, outdoor), folder, "warning-roof.png");
 }
 
 } // namespace
@@ -43,19 +153,5 @@ int main(int argc, char* argv[]) {
     room.show();
     if (!QTest::qWaitForWindowExposed(&room))
         return 1;
-    for (const CalculatorVisit& calculator : sampleRoom()) {
-        QString failure;
-        if (!visit(room, calculator, Input::Mouse, failure)) {
-            std::fprintf(stderr, "%s\n", qPrintable(failure));
-            return 1;
-        }
-    }
-    computeTotals(room, Input::Mouse);
-
-    constexpr int glazingEntry = 4;
-    clickEntry(room.loaiQ, glazingEntry);
-    QWidget* glazing = room.calculators().window(glazingEntry);
-    if (glazing == nullptr || !QTest::qWaitForWindowExposed(glazing))
-        return 1;
-    return save(&room, folder, "main-window.png") && save(glazing, folder, "glazing.png") ? 0 : 1;
+    return workThrough(room, folder) && showWarnings(room, folder) ? 0 : 1;
 }
