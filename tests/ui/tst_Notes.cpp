@@ -3,6 +3,8 @@
 // copies that are out of date. Typed as a user types; the warning look is
 // checked in the pixels the field shows.
 
+#include "GridCases.h"
+#include "RowCases.h"
 #include "UiDriver.h"
 
 #include <QAbstractButton>
@@ -57,7 +59,7 @@ private slots:
     void notesNeverFailACompute();
 
 private:
-    // -1 is the main window, 0 to 7 the calculator of that list entry.
+    // -1 is the main window, else the calculator of that list entry.
     QWidget* show(int entry) { return entry < 0 ? window : openCalculator(entry); }
 };
 
@@ -68,45 +70,30 @@ void tst_Notes::showsTheValueUsed_data() {
     QTest::addColumn<QString>("value");
     QTest::addColumn<bool>("misread");
 
-    QTest::newRow("area with a decimal comma") << -1 << "txtdientich"
-                                               << "48,5"
-                                               << "48" << true;
-    QTest::newRow("area with a unit") << -1 << "txtdientich"
-                                      << "60 m2"
-                                      << "60" << false;
-    QTest::newRow("people as a word") << -1 << "txtsonguoi"
-                                      << "mười"
-                                      << "0" << true;
-    QTest::newRow("a component as letters") << -1 << "txtQ1"
-                                            << "abc"
-                                            << "0" << true;
-    QTest::newRow("a peak with two points") << -1 << "txtq5max"
-                                            << "1.2.3"
-                                            << "1.2" << true;
-    QTest::newRow("enthalpy") << -1 << "txtenthanpytrong"
-                              << "57.9914"
-                              << "57.9914" << false;
-    QTest::newRow("lighting standard as a range") << 1 << "txttieuchuan"
-                                                  << "12-5"
-                                                  << "12" << true;
-    QTest::newRow("children with a unit") << 2 << "txttreem"
-                                          << "4 trẻ"
-                                          << "4" << false;
-    QTest::newRow("coefficient with a comma") << 4 << "txthskhucxa"
-                                              << "0,62"
-                                              << "0" << true;
-    QTest::newRow("glass area") << 4 << "txtdong"
-                                << "10 m2"
-                                << "10" << false;
-    QTest::newRow("envelope area as a word") << 5 << "txtdtkinh"
-                                             << "mười"
-                                             << "0" << true;
-    QTest::newRow("roof coefficient") << 6 << "txthstnmaibang"
-                                      << "0.038"
-                                      << "0.038" << false;
-    QTest::newRow("floor length") << 7 << "txtchieudai"
-                                  << "7.5"
-                                  << "7.5" << false;
+    const struct {
+        int entry;
+        const char* field;
+        const char* typed;
+        const char* value;
+        bool misread;
+    } cases[] = {
+        {-1, "txtdientich", "48,5", "48", true},
+        {-1, "txtdientich", "60 m2", "60", false},
+        {-1, "txtsonguoi", "mười", "0", true},
+        {-1, "txtQ1", "abc", "0", true},
+        {-1, "txtq5max", "1.2.3", "1.2", true},
+        {-1, "txtenthanpytrong", "57.9914", "57.9914", false},
+        {1, "txttieuchuan", "12-5", "12", true},
+        {2, "txttreem", "4 trẻ", "4", false},
+        {4, "txthskhucxa", "0,62", "0", true},
+        {4, "txtdong", "10 m2", "10", false},
+        {5, "txtdtkinh", "mười", "0", true},
+        {6, "txthstnmaibang", "0.038", "0.038", false},
+        {7, "txtchieudai", "7.5", "7.5", false},
+    };
+    for (const auto& c : cases)
+        QTest::addRow("%d %s \"%s\"", c.entry, c.field, c.typed)
+            << c.entry << c.field << QString::fromUtf8(c.typed) << c.value << c.misread;
 }
 
 void tst_Notes::showsTheValueUsed() {
@@ -245,45 +232,30 @@ void tst_Notes::totalsTellWhenOutOfDate() {
 
 void tst_Notes::copiesTellWhenTheRoomDiffers_data() {
     QTest::addColumn<int>("entry");
-    QTest::addColumn<QString>("copy");
-    QTest::addColumn<QString>("roomField");
+    QTest::addColumn<QString>("copy");     // the calculator's field, named as the room's
     QTest::addColumn<QString>("roomText"); // a value of its own, unlike the room's first
 
-    QTest::newRow("lighting area") << 1 << "txtdientich"
-                                   << "txtdientich"
-                                   << "75 m2";
-    QTest::newRow("adults") << 2 << "txtsonguoi"
-                            << "txtsonguoi"
-                            << "30";
-    QTest::newRow("outdoor enthalpy") << 3 << "txtenthanpyngoai"
-                                      << "txtenthanpyngoai"
-                                      << "90";
-    QTest::newRow("indoor enthalpy") << 3 << "txtenthanpytrong"
-                                     << "txtenthanpytrong"
-                                     << "50";
-    QTest::newRow("roof outdoor") << 6 << "txtnhietdongoai"
-                                  << "txtnhietdongoai"
-                                  << "37";
-    QTest::newRow("roof indoor") << 6 << "txtnhietdotrong"
-                                 << "txtnhietdotrong"
-                                 << "26";
-    QTest::newRow("floor outdoor") << 7 << "txtnhietdongoai"
-                                   << "txtnhietdongoai"
-                                   << "37";
-    QTest::newRow("floor indoor") << 7 << "txtnhietdotrong"
-                                  << "txtnhietdotrong"
-                                  << "";
+    const struct {
+        int entry;
+        const char* copy;
+        const char* roomText;
+    } cases[] = {
+        {1, "txtdientich", "75 m2"},   {2, "txtsonguoi", "30"},      {3, "txtenthanpyngoai", "90"},
+        {3, "txtenthanpytrong", "50"}, {6, "txtnhietdongoai", "37"}, {6, "txtnhietdotrong", "26"},
+        {7, "txtnhietdongoai", "37"},  {7, "txtnhietdotrong", ""},
+    };
+    for (const auto& c : cases)
+        QTest::addRow("%d %s", c.entry, c.copy) << c.entry << c.copy << c.roomText;
 }
 
 void tst_Notes::copiesTellWhenTheRoomDiffers() {
     QFETCH(int, entry);
     QFETCH(QString, copy);
-    QFETCH(QString, roomField);
     QFETCH(QString, roomText);
     QWidget* calculator = openCalculator(entry);
     QVERIFY(calculator != nullptr);
     auto* copied = calculator->findChild<QLineEdit*>(copy);
-    auto* original = window->findChild<QLineEdit*>(roomField);
+    auto* original = window->findChild<QLineEdit*>(copy);
     QVERIFY(copied != nullptr && original != nullptr);
     const QString first = original->text();
     const QColor plain = background(copied);
@@ -333,12 +305,10 @@ void tst_Notes::notesNeverFailACompute() {
     retype(window->txtQ6, "1E999");
     QWidget* calculator = openCalculator(entry);
     QVERIFY(calculator != nullptr);
-    for (const QString& pick : picks)
-        clickEntry(calculator->findChild<QListWidget*>(pick.section(u'#', 0, 0)),
-                   pick.section(u'#', 1).toInt());
+    QVERIFY(fillIn(calculator, picks));
     for (const QString& result : results)
         window->findChild<QLineEdit*>(result)->setText("old");
-    auto* compute = calculator->findChild<QAbstractButton*>(entry == 6 ? "cmdtinh" : "tinh");
+    QPushButton* compute = computeButton(calculator);
     QVERIFY(compute != nullptr && compute->isEnabled());
     clickButton(compute);
     QCOMPARE(answerer->messages(), QStringList{});
