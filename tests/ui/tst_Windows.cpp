@@ -3,6 +3,8 @@
 // where they open. The stacking needs a window manager, and runs only where
 // CTest starts one (the xcb runs); the rest runs on both platforms.
 
+#include "GridCases.h"
+#include "RowCases.h"
 #include "UiDriver.h"
 #include "ui/CalculatorWindow.h"
 #include "ui/WindowPlacement.h"
@@ -25,25 +27,6 @@ using kelvora::ui::calculatorPlace;
 namespace {
 
 const QString airConditionsMissing = QStringLiteral("Nhap so lieu nhiet do va dung am");
-
-// "name=text" to type, "list#row" to pick, in this order.
-void fill(QWidget* calculator, const QStringList& inputs) {
-    for (const QString& input : inputs) {
-        if (input.contains(u'#')) {
-            auto* list = calculator->findChild<QListWidget*>(input.section(u'#', 0, 0));
-            QVERIFY2(list != nullptr, qPrintable(input));
-            clickEntry(list, input.section(u'#', 1).toInt());
-        } else {
-            auto* field = calculator->findChild<QLineEdit*>(input.section(u'=', 0, 0));
-            QVERIFY2(field != nullptr, qPrintable(input));
-            retype(field, input.section(u'=', 1));
-        }
-    }
-}
-
-QAbstractButton* computeButton(QWidget* calculator) {
-    return calculator->findChild<QAbstractButton*>();
-}
 
 bool onXcb() {
     return QGuiApplication::platformName() == QLatin1String("xcb");
@@ -92,7 +75,7 @@ void tst_Windows::picksAgain() {
     QFETCH(QString, how);
     QWidget* shown = openCalculator(entry);
     QVERIFY(shown != nullptr);
-    fill(shown, {entry == 1 ? "txttieuchuan=11" : "txtsomaytinh=1"});
+    QVERIFY(fillIn(shown, {entry == 1 ? "txttieuchuan=11" : "txtsomaytinh=1"}));
     clickButton(computeButton(shown));
     QTRY_VERIFY(calculator(entry) == nullptr || !calculator(entry)->isVisible());
 
@@ -152,7 +135,8 @@ void tst_Windows::listEntryPickedAgainIsRestored() {
     QFETCH(QString, value);
     QWidget* shown = openCalculator(entry);
     QVERIFY(shown != nullptr);
-    fill(shown, {QStringLiteral("%1#%2").arg(list).arg(row), field + QStringLiteral("=7")});
+    QVERIFY(
+        fillIn(shown, {QStringLiteral("%1#%2").arg(list).arg(row), field + QStringLiteral("=7")}));
     clickEntry(shown->findChild<QListWidget*>(list), row);
     QCOMPARE(shown->findChild<QLineEdit*>(field)->text(), value);
 }
@@ -195,7 +179,7 @@ void tst_Windows::enterComputes() {
     QFETCH(int, key);
     QWidget* shown = openCalculator(entry);
     QVERIFY(shown != nullptr);
-    fill(shown, inputs);
+    QVERIFY(fillIn(shown, inputs));
     const QString roomField = result.section(u'=', 0, 0);
     for (QLineEdit* written : window->Frame1->findChildren<QLineEdit*>())
         written->setText("old");
@@ -241,7 +225,7 @@ void tst_Windows::escapeStepsAside() {
     QFETCH(QString, field);
     QWidget* shown = openCalculator(entry);
     QVERIFY(shown != nullptr);
-    fill(shown, {field + QStringLiteral("=12")});
+    QVERIFY(fillIn(shown, {field + QStringLiteral("=12")}));
     for (QLineEdit* written : window->Frame1->findChildren<QLineEdit*>())
         written->setText("old");
     QTest::keyClick(shown->findChild<QLineEdit*>(field), Qt::Key_Escape);
