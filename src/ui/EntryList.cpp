@@ -16,9 +16,10 @@ public:
     RepickWatcher(QListWidget* list, std::function<void()> picked, Repick repick)
         : QObject(list)
         , list_(list)
+        , viewport_(list->viewport())
         , picked_(std::move(picked))
         , repick_(repick) {
-        list->viewport()->installEventFilter(this);
+        viewport_->installEventFilter(this);
         list->installEventFilter(this);
     }
 
@@ -37,9 +38,11 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched == list_->viewport() && event->type() == QEvent::MouseButtonPress)
+        // Only the pointers are compared: the list may be half destroyed when
+        // the last events reach the filter.
+        if (watched == viewport_ && event->type() == QEvent::MouseButtonPress)
             changedSincePress_ = false;
-        if (watched == list_ && event->type() == QEvent::KeyPress &&
+        if (event->type() == QEvent::KeyPress && watched == list_ &&
             repick_ == Repick::ClickEnterOrDouble) {
             const int key = static_cast<QKeyEvent*>(event)->key();
             if (key == Qt::Key_Return || key == Qt::Key_Enter) {
@@ -53,6 +56,7 @@ protected:
 
 private:
     QListWidget* list_;
+    QObject* viewport_;
     std::function<void()> picked_;
     Repick repick_;
     bool changedSincePress_ = false;
