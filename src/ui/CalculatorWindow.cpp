@@ -78,9 +78,11 @@ void CalculatorWindow::placeBesideOwner() {
     // window manager gives it the same as the main window's.
     const QRect mainFrame = owner->frameGeometry();
     const QSize frameExtra = mainFrame.size() - owner->size();
-    // The main window's buttons stand in one row along its bottom.
+    // The main window's buttons stand in one row along its bottom. Only its
+    // own: the calculators are its children too, with buttons of their own.
     int commandRowTop = mainFrame.bottom();
-    for (const QAbstractButton* button : owner->findChildren<QAbstractButton*>())
+    for (const QAbstractButton* button :
+         owner->findChildren<QAbstractButton*>(Qt::FindDirectChildrenOnly))
         commandRowTop = std::min(commandRowTop, button->mapToGlobal(QPoint(0, 0)).y());
     move(calculatorPlace(owner->screen()->availableGeometry(), mainFrame, commandRowTop,
                          size() + frameExtra));

@@ -277,19 +277,32 @@ void tst_Windows::placement() {
     QCOMPARE(calculatorPlace(screen, main, commandRowTop, calculator), expected);
 }
 
-// Every calculator opens wholly on the screen, clear of the main window's
-// buttons, and where the user moves it, it comes back.
+// Every calculator opens wholly on the screen: beside the main window where
+// it fits there, else over it, clear of its buttons; where the user moves it,
+// it comes back.
 void tst_Windows::opensOnTheScreenAndKeepsItsPlace() {
     const QRect screen = window->screen()->availableGeometry();
+    // Away from the screen's corner, where a calculator placed anyhow would land.
+    window->move(screen.topLeft() + QPoint(screen.width() / 8, screen.height() / 5));
+    QTRY_COMPARE(window->pos(), screen.topLeft() + QPoint(screen.width() / 8, screen.height() / 5));
     const QRect buttons(window->tinh->mapToGlobal(QPoint(0, 0)),
                         window->cmdthoat->mapToGlobal(
                             QPoint(window->cmdthoat->width(), window->cmdthoat->height())));
     for (int entry = 0; entry < window->loaiQ->count(); ++entry) {
         QWidget* shown = openCalculator(entry);
         QVERIFY(shown != nullptr);
+        const QRect main = window->frameGeometry();
         QTRY_VERIFY2(screen.contains(shown->frameGeometry()), qPrintable(shown->objectName()));
-        if (screen.height() >= window->frameGeometry().height() + shown->frameGeometry().height())
-            QVERIFY2(!shown->frameGeometry().intersects(buttons), qPrintable(shown->objectName()));
+        const QRect at = shown->frameGeometry();
+        const bool fitsBeside = main.right() + at.width() <= screen.right() ||
+                                main.left() - at.width() >= screen.left();
+        if (fitsBeside) {
+            QVERIFY2(!at.intersects(main), qPrintable(shown->objectName()));
+            QCOMPARE(at.top(), main.top());
+        } else if (at.height() <= buttons.top() - main.top()) {
+            QVERIFY2(at.top() >= main.top() && !at.intersects(buttons),
+                     qPrintable(shown->objectName()));
+        }
     }
 
     QWidget* roof = openCalculator(6);
