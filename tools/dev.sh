@@ -20,6 +20,11 @@ packages=(cmake g++ make pkg-config qt6-base-dev qt6-qpa-plugins libgl-dev
 # runtime; the benchmarks need Google's.
 [ "$mode" = test ] && packages+=(clang-format dpkg-dev file desktop-file-utils appstream
     clang libclang-rt-14-dev libbenchmark-dev)
+# The window tests run again on a desktop of their own (an X server with a
+# window manager), and the screen-reader test talks to the program over its
+# own session and accessibility buses through AT-SPI.
+[ "$mode" = test ] && packages+=(xvfb xauth openbox x11-utils dbus-daemon dbus-bin
+    at-spi2-core python3-pyatspi)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||

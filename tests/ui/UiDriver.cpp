@@ -64,7 +64,11 @@ void SessionTest::init() {
     answerer = answerer_.get();
     window = window_.get();
     window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window));
+    QVERIFY(waitUntilShown(window));
+    // A new window is made active at once offscreen, and by the window manager
+    // a moment later on a desktop: every test starts once it is, rather than
+    // having the activation arrive in the middle of what it does.
+    QVERIFY(activate(window));
 }
 
 void SessionTest::cleanup() {
@@ -76,9 +80,27 @@ void SessionTest::cleanup() {
 QWidget* SessionTest::openCalculator(int entry) {
     clickEntry(window->loaiQ, entry);
     QWidget* calculator = window->calculators().window(entry);
-    if (calculator == nullptr || !QTest::qWaitForWindowExposed(calculator))
+    if (calculator == nullptr || !waitUntilShown(calculator))
         return nullptr;
     return calculator;
+}
+
+bool waitUntilShown(QWidget* window) {
+    if (!QTest::qWaitForWindowExposed(window))
+        return false;
+    // The frame margins become known once the window manager has framed the
+    // window; a window without a frame has none to wait for.
+    if (window->windowFlags().testFlag(Qt::FramelessWindowHint))
+        return true;
+    return QTest::qWaitFor([window] {
+        return window->windowHandle() != nullptr &&
+               !window->windowHandle()->frameMargins().isNull();
+    });
+}
+
+bool activate(QWidget* window) {
+    window->activateWindow();
+    return QTest::qWaitFor([window] { return QApplication::activeWindow() == window; });
 }
 
 QRect pixels(const QWidget* window, const QRect& twips) {

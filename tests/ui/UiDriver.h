@@ -1,7 +1,10 @@
 #pragma once
 
 // Drives the real windows as a user would, through key and mouse events, and
-// answers every message box so that no test waits on one.
+// answers every message box so that no test waits on one. The same tests run
+// offscreen, where the program alone shows and activates its windows, and on
+// a desktop, where a window manager does it a moment later: the waits here
+// hold a test until the windows are as the user would see them on either.
 
 #include <QMessageBox>
 #include <QObject>
@@ -53,7 +56,7 @@ class SessionTest : public QObject {
 
 protected:
     // Shows the calculator of the list entry, as the user picks it; nullptr
-    // when the calculator does not appear.
+    // when the calculator does not appear on the screen (see waitUntilShown).
     QWidget* openCalculator(int entry);
 
     MessageBoxAnswerer* answerer = nullptr;
@@ -67,6 +70,19 @@ private:
     std::unique_ptr<MessageBoxAnswerer> answerer_;
     std::unique_ptr<Kelvora> window_;
 };
+
+// Waits until the window is on the screen as the user sees it: exposed and
+// framed, so that its position and frame are final. On a desktop the window
+// manager frames and places a window before it maps it, but the program hears
+// of it a moment after show(); offscreen both are at once. False when the
+// window does not get there.
+[[nodiscard]] bool waitUntilShown(QWidget* window);
+
+// Makes the window the active one, as the user does by clicking it, and waits
+// until the program has heard so (on a desktop, the window manager grants it
+// a moment later). A window shown above its owner counts as the owner being
+// active for QWidget::isActiveWindow, not here. False when it does not happen.
+[[nodiscard]] bool activate(QWidget* window);
 
 // A rectangle in twips, in the window's logical pixels.
 [[nodiscard]] QRect pixels(const QWidget* window, const QRect& twips);
