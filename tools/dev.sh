@@ -23,7 +23,7 @@ packages=(cmake g++ make pkg-config qt6-base-dev qt6-qpa-plugins libgl-dev
 # The window tests run again on a desktop of their own (an X server with a
 # window manager), and the screen-reader test talks to the program over its
 # own session and accessibility buses through AT-SPI.
-[ "$mode" = test ] && packages+=(xvfb xauth openbox x11-utils dbus-daemon dbus-bin
+[ "$mode" = test ] && packages+=(xvfb openbox x11-utils dbus-daemon dbus-bin
     at-spi2-core python3-pyatspi)
 missing=()
 for package in "${packages[@]}"; do
