@@ -10,6 +10,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 using kelvora::ui::Kelvora;
 using namespace kelvora::ui::test;
@@ -363,7 +364,12 @@ void tst_Kelvora::exitEndsTheRun() {
         else
             clickButton(window->cmdthoat);
     });
-    QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(1); });
+    // Its own timer, gone with the row: one left on the application would end
+    // whatever event loop runs five seconds later.
+    QTimer lingering;
+    lingering.setSingleShot(true);
+    lingering.callOnTimeout(qApp, [] { QCoreApplication::exit(1); });
+    lingering.start(5000);
     QCOMPARE(QCoreApplication::exec(), 0);
     QVERIFY(!window->isVisible());
     for (std::size_t entry = 0; entry < kelvora::ui::components().size(); ++entry)
