@@ -30,7 +30,7 @@ template <class Window> struct FieldRow {
     QLabel* Window::*caption;
     RowLabel captionLabel;
     QLineEdit* Window::*field;
-    RowField fieldSpec;
+    RowField fieldEdit;
     QLabel* Window::*unit = nullptr;
     RowLabel unitLabel = {};
 };
@@ -41,8 +41,8 @@ void buildRows(Window& window, QWidget* parent, std::span<const FieldRow<Window>
     for (const FieldRow<Window>& row : rows) {
         window.*row.caption = makeControl<QLabel>(parent, row.captionLabel.name,
                                                   row.captionLabel.text, row.captionLabel.at);
-        window.*row.field = makeControl<QLineEdit>(parent, row.fieldSpec.name, row.fieldSpec.text,
-                                                   row.fieldSpec.at);
+        window.*row.field = makeControl<QLineEdit>(parent, row.fieldEdit.name, row.fieldEdit.text,
+                                                   row.fieldEdit.at);
         nameByCaption(window.*row.caption, window.*row.field);
         if (row.unit != nullptr)
             window.*row.unit = makeControl<QLabel>(parent, row.unitLabel.name, row.unitLabel.text,

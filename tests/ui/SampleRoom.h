@@ -7,10 +7,11 @@
 // mouse or with the keyboard alone; the screenshot tool uses it to show a
 // room with every result filled in.
 
-#include <QString>
+#include "CalculatorInputs.h"
 
-#include <initializer_list>
-#include <utility>
+#include <QString>
+#include <QStringList>
+
 #include <vector>
 
 class QAbstractButton;
@@ -22,11 +23,9 @@ class Kelvora;
 namespace kelvora::ui::test {
 
 struct CalculatorVisit {
-    int entry;                                          // in the main window's list
-    std::vector<std::pair<const char*, QString>> typed; // field, text
-    std::vector<std::pair<const char*, int>> picked;    // list, row
-    const char* computeButton;
-    std::vector<std::pair<const char*, QString>> results; // room field, text shown
+    int entry;           // in the main window's list
+    QStringList inputs;  // filled in, in this order
+    QStringList results; // "room field=text shown"
 };
 
 [[nodiscard]] const std::vector<CalculatorVisit>& sampleRoom();
@@ -35,15 +34,10 @@ struct CalculatorVisit {
 inline constexpr const char* sampleAverageTotalW = "10276";
 inline constexpr const char* sampleMaximumTotalW = "10976";
 
-enum class Input {
-    Mouse,    // clicks on fields, list entries and buttons; keys for the texts
-    Keyboard, // Tab to each control, arrows in the lists, Space on the buttons
-};
-
 // Picks the entry and fills the calculator in; returns its compute button, or
 // nullptr, with the reason in failure, when a control could not be reached.
-[[nodiscard]] QAbstractButton* fillIn(Kelvora& room, const CalculatorVisit& calculator, Input input,
-                                      QString& failure);
+[[nodiscard]] QAbstractButton* openAndFillIn(Kelvora& room, const CalculatorVisit& calculator,
+                                             Input input, QString& failure);
 
 // Carries out one visit: picks the entry, fills the calculator in, computes.
 // False, with the reason in failure, when a control could not be reached.

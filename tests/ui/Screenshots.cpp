@@ -102,7 +102,7 @@ QPixmap hovering(QWidget* window, QLineEdit* field) {
 bool workThrough(kelvora::ui::Kelvora& room, const QDir& folder) {
     for (const CalculatorVisit& calculator : sampleRoom()) {
         QString failure;
-        QAbstractButton* compute = fillIn(room, calculator, Input::Mouse, failure);
+        QAbstractButton* compute = openAndFillIn(room, calculator, Input::Mouse, failure);
         if (compute == nullptr) {
             std::fprintf(stderr, "%s\n", qPrintable(failure));
             return false;

@@ -3,7 +3,7 @@
 // values they take at creation, and the fault rule, including the roof's peak
 // written before its average fails.
 
-#include "RowCases.h"
+#include "CalculatorInputs.h"
 #include "UiDriver.h"
 #include "ui/CalculatorWindow.h"
 #include "ui/Kelvora.h"
@@ -49,19 +49,6 @@ private:
         clickEntry(window->loaiQ, entry == 0 ? 1 : 0);
         return openCalculator(entry);
     }
-    void type(QWidget* calculator, const QStringList& pairs) {
-        for (const QString& pair : pairs)
-            retype(calculator->findChild<QLineEdit*>(nameOf(pair)), textOf(pair));
-    }
-    // Opens the calculator, picks the activity (-1: none) and types the texts.
-    QWidget* openAndType(int entry, int pick, const QStringList& typed) {
-        QWidget* calculator = openCalculator(entry);
-        if (calculator != nullptr && pick >= 0)
-            clickEntry(qobject_cast<frmQ3*>(calculator)->lstloailaodong, pick);
-        if (calculator != nullptr)
-            type(calculator, typed);
-        return calculator;
-    }
     [[nodiscard]] QString roomText(const QString& name) const {
         return window->findChild<QLineEdit*>(name)->text();
     }
@@ -69,34 +56,36 @@ private:
 
 void tst_RowComputes::computes_data() {
     QTest::addColumn<int>("entry");
-    QTest::addColumn<int>("pick");            // the activity picked first, or -1
-    QTest::addColumn<QStringList>("typed");   // field=text, typed in this order
+    QTest::addColumn<QStringList>("inputs");  // filled in in this order
     QTest::addColumn<QStringList>("results"); // field=text, the window's or else the room's
 
     const QStringList none;
-    QTest::newRow("Q3 21 at rest") << occupants << 0 << none << QStringList{"txtQ3=1554"};
-    QTest::newRow("Q3 tie to even") << occupants << 1 << QStringList{"txtsonguoi=10", "txttreem=2"}
-                                    << QStringList{"txtQ3=1276"};
+    QTest::newRow("Q3 21 at rest")
+        << occupants << QStringList{"lstloailaodong#0"} << QStringList{"txtQ3=1554"};
+    QTest::newRow("Q3 tie to even")
+        << occupants << QStringList{"lstloailaodong#1", "txtsonguoi=10", "txttreem=2"}
+        << QStringList{"txtQ3=1276"};
     QTest::newRow("Q3 typed heat is ignored")
-        << occupants << 0 << QStringList{"txtq=500"} << QStringList{"txtQ3=1554", "txtq=80"};
-    QTest::newRow("Q4 180 m3") << infiltration << -1 << QStringList{"txtthetichphong=180"}
+        << occupants << QStringList{"lstloailaodong#0", "txtq=500"}
+        << QStringList{"txtQ3=1554", "txtq=80"};
+    QTest::newRow("Q4 180 m3") << infiltration << QStringList{"txtthetichphong=180"}
                                << QStringList{"txtQ4=3929"};
     QTest::newRow("Q4 just below 1.5")
-        << infiltration << -1
+        << infiltration
         << QStringList{"txtenthanpyngoai=13", "txtenthanpytrong=10", "txtthetichphong=1"}
         << QStringList{"txtQ4=1"};
-    QTest::newRow("Q7 nothing typed") << roof << -1 << none << QStringList{"txtq7max=0", "txtQ7=0"};
+    QTest::newRow("Q7 nothing typed") << roof << none << QStringList{"txtq7max=0", "txtQ7=0"};
     QTest::newRow("Q7 both, rounded once")
-        << roof << -1 << QStringList{"txtdtmaibang=100", "txtdtmaivom=50"}
+        << roof << QStringList{"txtdtmaibang=100", "txtdtmaivom=50"}
         << QStringList{"txtq7max=151", "txtQ7=98"};
     QTest::newRow("Q7 warmer inside")
-        << roof << -1 << QStringList{"txtdtmaibang=100", "txtnhietdotrong=70"}
+        << roof << QStringList{"txtdtmaibang=100", "txtnhietdotrong=70"}
         << QStringList{"txtq7max=-32", "txtQ7=-67"};
-    QTest::newRow("Q8 nothing typed") << floorEntry << -1 << none << QStringList{"txtQ8=0"};
+    QTest::newRow("Q8 nothing typed") << floorEntry << none << QStringList{"txtQ8=0"};
     QTest::newRow("Q8 rules 3 and 5")
-        << floorEntry << -1 << QStringList{"txtchieudai=6.25", "txtchieurong=6.25"}
+        << floorEntry << QStringList{"txtchieudai=6.25", "txtchieurong=6.25"}
         << QStringList{"txtQ8=227"};
-    QTest::newRow("Q8 warmer inside") << floorEntry << -1
+    QTest::newRow("Q8 warmer inside") << floorEntry
                                       << QStringList{"txtchieudai=5", "txtchieurong=4",
                                                      "txtnhietdotrong=30", "txtnhietdongoai=25"}
                                       << QStringList{"txtQ8=-50"};
@@ -104,11 +93,11 @@ void tst_RowComputes::computes_data() {
 
 void tst_RowComputes::computes() {
     QFETCH(int, entry);
-    QFETCH(int, pick);
-    QFETCH(QStringList, typed);
+    QFETCH(QStringList, inputs);
     QFETCH(QStringList, results);
-    QWidget* calculator = openAndType(entry, pick, typed);
+    QWidget* calculator = openCalculator(entry);
     QVERIFY(calculator != nullptr);
+    QCOMPARE(fillIn(calculator, inputs), QString());
     // The window's own field of that name, or else the room's, set aside beforehand.
     const auto resultField = [&](const QString& result) {
         auto* own = calculator->findChild<QLineEdit*>(nameOf(result));
@@ -189,12 +178,12 @@ void tst_RowComputes::roomValuesAreTakenAtCreation() {
 
 void tst_RowComputes::faultStopsTheCompute_data() {
     QTest::addColumn<int>("entry");
-    QTest::addColumn<QStringList>("typed");
+    QTest::addColumn<QStringList>("inputs");
     QTest::addColumn<QString>("repair");      // field=text that makes the compute work
     QTest::addColumn<QStringList>("results"); // room field=text after the repair
 
-    QTest::newRow("Q3 adults") << occupants << QStringList{"txtsonguoi=1E308"} << "txtsonguoi=21"
-                               << QStringList{"txtQ3=1554"};
+    QTest::newRow("Q3 adults") << occupants << QStringList{"lstloailaodong#0", "txtsonguoi=1E308"}
+                               << "txtsonguoi=21" << QStringList{"txtQ3=1554"};
     QTest::newRow("Q4 volume") << infiltration << QStringList{"txtthetichphong=1E308"}
                                << "txtthetichphong=180" << QStringList{"txtQ4=3929"};
     QTest::newRow("Q7 peak pass") << roof << QStringList{"txtdtmaibang=1E308", "txthstnmaibang=1"}
@@ -205,11 +194,12 @@ void tst_RowComputes::faultStopsTheCompute_data() {
 
 void tst_RowComputes::faultStopsTheCompute() {
     QFETCH(int, entry);
-    QFETCH(QStringList, typed);
+    QFETCH(QStringList, inputs);
     QFETCH(QString, repair);
     QFETCH(QStringList, results);
-    QWidget* calculator = openAndType(entry, entry == occupants ? 0 : -1, typed);
+    QWidget* calculator = openCalculator(entry);
     QVERIFY(calculator != nullptr);
+    QCOMPARE(fillIn(calculator, inputs), QString());
     for (const QString& result : results)
         window->findChild<QLineEdit*>(nameOf(result))->setText("old");
 
@@ -220,7 +210,7 @@ void tst_RowComputes::faultStopsTheCompute() {
     QVERIFY(calculator->isVisible());
 
     // The program goes on, and the same window computes once the input is sane.
-    type(calculator, {repair});
+    QCOMPARE(fillIn(calculator, {repair}), QString());
     clickButton(computeButton(calculator));
     for (const QString& result : results)
         QCOMPARE(roomText(nameOf(result)), textOf(result));
@@ -234,9 +224,9 @@ void tst_RowComputes::roofPeakStaysWhenTheAveragePassFails() {
     // Indoors 1 K below the flat roof's peak equivalent temperature (789):
     // the peak pass gives 1E307 × 1 × 0.78 × 1, the average pass 383 K below
     // the indoor air, and that overflows.
-    const QStringList typed = {"txtdtmaibang=1E307", "txthstnmaibang=1", "txthshtmaibang=17.6",
-                               "txtnhietdongoai=0", "txtnhietdotrong=788"};
-    type(q7, typed);
+    QCOMPARE(fillIn(q7, {"txtdtmaibang=1E307", "txthstnmaibang=1", "txthshtmaibang=17.6",
+                         "txtnhietdongoai=0", "txtnhietdotrong=788"}),
+             QString());
     window->txtq7max->setText("old");
     window->txtQ7->setText("old");
     clickButton(computeButton(q7));

@@ -3,7 +3,7 @@
 // states, the activity list's heat per person, and the volume that alone
 // enables the infiltration compute.
 
-#include "RowCases.h"
+#include "CalculatorInputs.h"
 #include "UiDriver.h"
 #include "ui/Kelvora.h"
 #include "ui/frmQ3.h"
@@ -86,12 +86,7 @@ void tst_RowWindows::windowsShowTheirTexts() {
     QVERIFY(calculator != nullptr);
     QCOMPARE(calculator->objectName(), QStringLiteral("frmQ%1").arg(entry + 1));
     QCOMPARE(calculator->windowTitle(), title);
-    QStringList shown;
-    for (const QString& pair : texts) {
-        const QWidget* control = calculator->findChild<QWidget*>(nameOf(pair));
-        shown << nameOf(pair) + '=' + (control != nullptr ? controlText(control) : "<missing>");
-    }
-    QCOMPARE(shown, texts);
+    QCOMPARE(shownFor(calculator, texts), texts);
     // Nothing more than these, and the activity list.
     const qsizetype lists = calculator->findChildren<QListWidget*>().size();
     QCOMPARE(calculator->findChildren<QLabel*>().size() +
