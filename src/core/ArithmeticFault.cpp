@@ -10,10 +10,14 @@ constexpr int watchedFlags = FE_OVERFLOW | FE_DIVBYZERO | FE_INVALID;
 } // namespace
 
 FaultWatch::FaultWatch() {
+    restart();
+}
+
+void FaultWatch::restart() {
     std::feclearexcept(watchedFlags);
 }
 
-ArithmeticFault FaultWatch::check(double result) {
+ArithmeticFault FaultWatch::check(double result) const {
     const int raised = std::fetestexcept(watchedFlags);
     // An overflow usually drags an invalid operation behind it (inf - inf),
     // so it is named first: it is the cause the user can act on. The result
@@ -27,8 +31,6 @@ ArithmeticFault FaultWatch::check(double result) {
         fault = ArithmeticFault::Invalid;
     else if (std::isinf(result))
         fault = ArithmeticFault::Overflow;
-    if (fault == ArithmeticFault::None)
-        std::feclearexcept(watchedFlags);
     return fault;
 }
 

@@ -1,12 +1,13 @@
 #pragma once
 
 // The one rule for arithmetic faults. A compute handler opens a FaultWatch
-// before it reads its fields, and after each formula asks it whether anything
-// since then overflowed, divided by zero or was invalid. The answer comes from
-// the floating-point status flags and, as a second witness, from the result
-// itself (an infinity or a NaN cannot come out of finite, fault-free
-// arithmetic). On the first fault the handler stops: what it wrote before
-// stays, nothing after is written.
+// before it reads its fields, restarts it where each further formula starts,
+// and after each formula asks it whether anything since then overflowed,
+// divided by zero or was invalid. The answer comes from the floating-point
+// status flags and, as a second witness, from the result itself (an infinity
+// or a NaN cannot come out of finite, fault-free arithmetic). On the first
+// fault the handler stops: what it wrote before stays, nothing after is
+// written.
 //
 // The formulas live in this library and the checks in their callers, so a
 // formula's operations are always finished before its flags are looked at.
@@ -23,10 +24,13 @@ public:
     // Clears the status flags: only what follows counts.
     FaultWatch();
 
-    // The fault raised since the watch began or since the last check that
-    // passed, or None. Clears the flags again when the check passes, so that
-    // whatever runs between two formulas cannot be blamed on the next one.
-    [[nodiscard]] ArithmeticFault check(double result);
+    // The same, where the next formula starts: whatever ran since the last
+    // check (a result written into the room, the slots on its text, Qt's own
+    // code) cannot be blamed on that formula.
+    void restart();
+
+    // The fault raised since the watch began or restarted, or None.
+    [[nodiscard]] ArithmeticFault check(double result) const;
 };
 
 // Keeps the floating-point status flags as they stood across work that is

@@ -37,6 +37,10 @@ void showMessage(QWidget* parent, std::string_view text) {
 FaultCheck::FaultCheck(QWidget* parent)
     : parent_(parent) {}
 
+void FaultCheck::restart() {
+    watch_.restart();
+}
+
 bool FaultCheck::passed(double result) {
     const ArithmeticFault fault = watch_.check(result);
     if (fault == ArithmeticFault::None)

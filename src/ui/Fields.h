@@ -4,7 +4,8 @@
 // something. A compute handler opens a FaultCheck, reads with fieldValue,
 // calls a formula of the core library, lets the check pass the result and
 // writes it with writeRounded; on a fault the check has already shown its
-// message and the handler returns at once, leaving the window open.
+// message and the handler returns at once, leaving the window open. A
+// further formula restarts the check before it reads.
 
 #include "core/ArithmeticFault.h"
 
@@ -35,8 +36,11 @@ public:
     // parent: the window whose handler runs, over which a fault is reported.
     explicit FaultCheck(QWidget* parent);
 
-    // True when nothing went wrong since the handler began or since the last
-    // check; otherwise shows what went wrong and returns false.
+    // Where the next formula starts, after a write: see FaultWatch::restart.
+    void restart();
+
+    // True when nothing went wrong since the handler began or the check
+    // restarted; otherwise shows what went wrong and returns false.
     [[nodiscard]] bool passed(double result);
 
 private:

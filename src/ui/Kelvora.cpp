@@ -262,6 +262,7 @@ void Kelvora::tinh_Click() {
     writeUnrounded(txtQtong, averageW);
 
     // Read afresh for the maximum, after the average's write.
+    faults.restart();
     const double maximumW = maximumTotalW(componentsWithPeaksW());
     if (!faults.passed(maximumW))
         return;

@@ -106,6 +106,7 @@ void frmQ3::tinh_Click() {
     // Without a pick nobody counts; what was typed into txtq never does.
     if (const std::optional<int> row = selectedRow(lstloailaodong)) {
         const double heatWPerPerson = showHeatPerPersonW(*row);
+        faults.restart();
         adultsW = occupantGroupHeatW(fieldValue(txtsonguoi), heatWPerPerson);
         if (!faults.passed(adultsW))
             return;

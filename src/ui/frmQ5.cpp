@@ -260,6 +260,7 @@ void frmQ5::tinh_Click() {
     // The peak stands in the room even when the average then fails.
     if (!deliver(faults, ResultKind::Peak, peakW))
         return;
+    faults.restart();
     const double averageW = glazingHeatW({.east = {fieldValue(txtdong), fieldValue(txttbd)},
                                           .west = {fieldValue(txttay), fieldValue(txttbt)},
                                           .south = {fieldValue(txtnam), fieldValue(txttbn)},

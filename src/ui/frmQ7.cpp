@@ -105,6 +105,7 @@ void frmQ7::cmdtinh_Click() {
     // The peak goes in first and stays, even when the average pass then fails.
     if (!deliver(faults, ResultKind::Peak, roofHeatW(roof, peakRoofRadiationWPerM2)))
         return;
+    faults.restart();
     if (deliver(faults, ResultKind::Average, roofHeatW(roof, averageRoofRadiationWPerM2)))
         endVisit();
 }

@@ -44,7 +44,7 @@ private slots:
     void totals();
     void faults_data();
     void faults();
-    void faultWatchForgetsAPassedCheck();
+    void faultWatchCountsUntilItRestarts();
 };
 
 void tst_Formulas::equipmentHeat_data() {
@@ -206,13 +206,15 @@ void tst_Formulas::faults() {
              message);
 }
 
-void tst_Formulas::faultWatchForgetsAPassedCheck() {
+void tst_Formulas::faultWatchCountsUntilItRestarts() {
     FaultWatch watch;
     volatile double big = 1e200;
     QCOMPARE(watch.check(big * 2), ArithmeticFault::None);
     QCOMPARE(watch.check(big * big), ArithmeticFault::Overflow);
-    // A fault stays until a check passes; the next formula is judged afresh.
+    // A fault stays until the watch restarts; the next formula is judged afresh.
     QCOMPARE(watch.check(1.0), ArithmeticFault::Overflow);
+    watch.restart();
+    QCOMPARE(watch.check(1.0), ArithmeticFault::None);
     FaultWatch fresh;
     QCOMPARE(fresh.check(big), ArithmeticFault::None);
     // An infinite or NaN result is a fault even when no flag says so.

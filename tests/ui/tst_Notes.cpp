@@ -1,7 +1,8 @@
 // What the windows tell the user beyond their texts: the number a field is
 // read as, fields that nothing reads, lists with nothing picked, totals and
-// copies that are out of date. Typed as a user types; the warning look is
-// checked in the pixels the field shows.
+// copies that are out of date; and that neither these notes nor any other
+// slot on a result fails the compute writing it. Typed as a user types; the
+// warning look is checked in the pixels the field shows.
 
 #include "CalculatorInputs.h"
 #include "UiDriver.h"
@@ -12,6 +13,8 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
+
+#include <cfenv>
 
 using namespace kelvora::ui::test;
 
@@ -55,6 +58,8 @@ private slots:
     void copiesTellWhenTheRoomDiffers();
     void notesNeverFailACompute_data();
     void notesNeverFailACompute();
+    void slotsOnAResultFailNoLaterFormula_data();
+    void slotsOnAResultFailNoLaterFormula();
 
 private:
     // -1 is the main window, else the calculator of that list entry.
@@ -297,6 +302,42 @@ void tst_Notes::notesNeverFailACompute() {
     for (const QString& result : results)
         QCOMPARE(window->findChild<QLineEdit*>(result)->text(), QStringLiteral("0"));
     QVERIFY(!calculator->isVisible());
+}
+
+void tst_Notes::slotsOnAResultFailNoLaterFormula_data() {
+    QTest::addColumn<int>("entry"); // -1: the main window's totals
+    QTest::addColumn<QStringList>("picks");
+    QTest::addColumn<QString>("written"); // field=text written before the formula
+    QTest::addColumn<QString>("result");  // room field=text the formula then writes
+    QTest::newRow("glazing's average") << 4 << QStringList{"lsthskhucxa#0"} << "txtq5max=0"
+                                       << "txtQ5=0";
+    QTest::newRow("roof's average") << 6 << QStringList{} << "txtq7max=0"
+                                    << "txtQ7=0";
+    QTest::newRow("occupants") << 2 << QStringList{"lstloailaodong#0"} << "txtq=80"
+                               << "txtQ3=1554";
+    QTest::newRow("maximum total") << -1 << QStringList{} << "txtQtong=0"
+                                   << "txtqtongmax=0";
+}
+
+// Whatever a write sets off, here an invalid operation in a slot on the
+// written field, is not the fault of the formula that runs next.
+void tst_Notes::slotsOnAResultFailNoLaterFormula() {
+    QFETCH(int, entry);
+    QFETCH(QStringList, picks);
+    QFETCH(QString, written);
+    QFETCH(QString, result);
+    QWidget* shown = show(entry);
+    QVERIFY(shown != nullptr);
+    QCOMPARE(fillIn(shown, picks), QString());
+    auto* writtenField = window->findChild<QLineEdit*>(nameOf(written));
+    window->findChild<QLineEdit*>(nameOf(result))->setText("old");
+    writtenField->setText("old");
+    connect(writtenField, &QLineEdit::textChanged, window, [] { std::feraiseexcept(FE_INVALID); });
+    QPushButton* compute = entry < 0 ? window->tinh : computeButton(shown);
+    QVERIFY(compute != nullptr && compute->isEnabled());
+    clickButton(compute);
+    QCOMPARE(answerer->messages(), QStringList{});
+    QCOMPARE(shownFor(window, {written, result}), (QStringList{written, result}));
 }
 
 QTEST_MAIN(tst_Notes)
