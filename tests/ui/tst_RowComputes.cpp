@@ -49,9 +49,6 @@ private:
         clickEntry(window->loaiQ, entry == 0 ? 1 : 0);
         return openCalculator(entry);
     }
-    [[nodiscard]] QString roomText(const QString& name) const {
-        return window->findChild<QLineEdit*>(name)->text();
-    }
 };
 
 void tst_RowComputes::computes_data() {
@@ -98,18 +95,13 @@ void tst_RowComputes::computes() {
     QWidget* calculator = openCalculator(entry);
     QVERIFY(calculator != nullptr);
     QCOMPARE(fillIn(calculator, inputs), QString());
-    // The window's own field of that name, or else the room's, set aside beforehand.
-    const auto resultField = [&](const QString& result) {
-        auto* own = calculator->findChild<QLineEdit*>(nameOf(result));
-        return own != nullptr ? own : window->findChild<QLineEdit*>(nameOf(result));
-    };
+    // The room's results are set aside beforehand.
     for (const QString& result : results)
-        if (calculator->findChild<QLineEdit*>(nameOf(result)) == nullptr)
-            resultField(result)->setText("old");
+        if (field(calculator, nameOf(result)) == nullptr)
+            field(window, nameOf(result))->setText("old");
 
     clickButton(computeButton(calculator));
-    for (const QString& result : results)
-        QCOMPARE(resultField(result)->text(), textOf(result));
+    QCOMPARE(shownFor(window, results), results);
     QVERIFY(answerer->messages().isEmpty());
     QVERIFY(!calculator->isVisible());
 
@@ -139,9 +131,6 @@ void tst_RowComputes::roomValuesAreTakenAtCreation() {
     QFETCH(QStringList, copied);
     QFETCH(QString, other);
     QFETCH(bool, computeEnabled);
-    const auto ownText = [&](QWidget* calculator, const QString& name) {
-        return calculator->findChild<QLineEdit*>(name)->text();
-    };
     const auto roomField = [this](const QString& name) {
         return window->findChild<QLineEdit*>(name, Qt::FindDirectChildrenOnly);
     };
@@ -152,7 +141,7 @@ void tst_RowComputes::roomValuesAreTakenAtCreation() {
     QWidget* calculator = openCalculator(entry);
     QVERIFY(calculator != nullptr);
     for (int i = 0; i < copied.size(); ++i)
-        QCOMPARE(ownText(calculator, copied[i]), first[i]);
+        QCOMPARE(field(calculator, copied[i])->text(), first[i]);
 
     const QStringList taken = fieldTexts(calculator);
     for (int i = 0; i < copied.size(); ++i)
@@ -163,14 +152,14 @@ void tst_RowComputes::roomValuesAreTakenAtCreation() {
     // The close box forgets it all; the next visit takes the room's texts afresh.
     if (entry == occupants)
         clickEntry(qobject_cast<frmQ3*>(calculator)->lstloailaodong, 3);
-    retype(calculator->findChild<QLineEdit*>(nameOf(other)), "12");
+    retype(field(calculator, nameOf(other)), "12");
     closeBox(calculator);
     QVERIFY(window->calculators().window(entry) == nullptr);
     calculator = reopen(entry);
     QVERIFY(calculator != nullptr);
     for (int i = 0; i < copied.size(); ++i)
-        QCOMPARE(ownText(calculator, copied[i]), QStringLiteral("4%1").arg(i));
-    QCOMPARE(ownText(calculator, nameOf(other)), textOf(other));
+        QCOMPARE(field(calculator, copied[i])->text(), QStringLiteral("4%1").arg(i));
+    QCOMPARE(shownFor(calculator, {other}), QStringList{other});
     QCOMPARE(computeButton(calculator)->isEnabled(), computeEnabled);
     for (const QListWidget* list : calculator->findChildren<QListWidget*>())
         QVERIFY(list->selectedItems().isEmpty());
@@ -201,19 +190,18 @@ void tst_RowComputes::faultStopsTheCompute() {
     QVERIFY(calculator != nullptr);
     QCOMPARE(fillIn(calculator, inputs), QString());
     for (const QString& result : results)
-        window->findChild<QLineEdit*>(nameOf(result))->setText("old");
+        field(window, nameOf(result))->setText("old");
 
     clickButton(computeButton(calculator));
     QCOMPARE(answerer->messages(), QStringList{tooLarge});
     for (const QString& result : results)
-        QCOMPARE(roomText(nameOf(result)), QStringLiteral("old"));
+        QCOMPARE(field(window, nameOf(result))->text(), QStringLiteral("old"));
     QVERIFY(calculator->isVisible());
 
     // The program goes on, and the same window computes once the input is sane.
     QCOMPARE(fillIn(calculator, {repair}), QString());
     clickButton(computeButton(calculator));
-    for (const QString& result : results)
-        QCOMPARE(roomText(nameOf(result)), textOf(result));
+    QCOMPARE(shownFor(window, results), results);
     QCOMPARE(answerer->messages().size(), 1);
     QVERIFY(!calculator->isVisible());
 }
