@@ -7,9 +7,10 @@
 
 #include <QTest>
 
+#include <array>
 #include <cfenv>
 #include <cmath>
-#include <limits>
+#include <optional>
 
 using namespace kelvora;
 
@@ -19,65 +20,49 @@ class tst_MoistAir : public QObject {
 private slots:
     void saturatedAirAsTabulated_data();
     void saturatedAirAsTabulated();
-    void firstTextsAgree_data();
     void firstTextsAgree();
     void uncoveredInputsGiveNothing_data();
     void uncoveredInputsGiveNothing();
 };
 
 // ASHRAE Handbook—Fundamentals (SI), chapter 1, table 2, moist air at
-// 101.325 kPa: humidity ratio and enthalpy at saturation. The table includes
-// the enhancement factor, which the check leaves out, so they agree within 1 %.
+// 101.325 kPa: humidity ratio (g/kg) and enthalpy (kJ/kg) at saturation. The
+// table includes the enhancement factor, which the check leaves out, so they
+// agree within 1 %.
 void tst_MoistAir::saturatedAirAsTabulated_data() {
     QTest::addColumn<double>("temperatureC");
     QTest::addColumn<double>("moistureGPerKg");
     QTest::addColumn<double>("enthalpyKJPerKg");
-    QTest::newRow("0 °C") << 0.0 << 3.789 << 9.475;
-    QTest::newRow("10 °C") << 10.0 << 7.661 << 29.359;
-    QTest::newRow("20 °C") << 20.0 << 14.758 << 57.555;
-    QTest::newRow("30 °C") << 30.0 << 27.329 << 100.004;
-    QTest::newRow("40 °C") << 40.0 << 49.141 << 166.683;
+    for (const auto& [t, d, h] : {std::array{0.0, 3.789, 9.475},
+                                  {10.0, 7.661, 29.359},
+                                  {20.0, 14.758, 57.555},
+                                  {30.0, 27.329, 100.004},
+                                  {40.0, 49.141, 166.683}})
+        QTest::addRow("%g °C", t) << t << d << h;
 }
 
 void tst_MoistAir::saturatedAirAsTabulated() {
     QFETCH(double, temperatureC);
     QFETCH(double, moistureGPerKg);
     QFETCH(double, enthalpyKJPerKg);
-    const std::optional<double> moisture = moistureContentGPerKg(temperatureC, 100.0);
-    QVERIFY(moisture.has_value());
-    QVERIFY2(std::abs(*moisture / moistureGPerKg - 1.0) < 0.01,
-             qPrintable(QString::number(*moisture)));
-    const std::optional<double> enthalpy = kelvora::enthalpyKJPerKg(temperatureC, *moisture);
-    QVERIFY(enthalpy.has_value());
-    QVERIFY2(std::abs(*enthalpy / enthalpyKJPerKg - 1.0) < 0.01,
-             qPrintable(QString::number(*enthalpy)));
+    const double moisture = moistureContentGPerKg(temperatureC, 100.0).value_or(0.0);
+    QVERIFY2(std::abs(moisture / moistureGPerKg - 1.0) < 0.01,
+             qPrintable(QString::number(moisture)));
+    const double enthalpy = kelvora::enthalpyKJPerKg(temperatureC, moisture).value_or(0.0);
+    QVERIFY2(std::abs(enthalpy / enthalpyKJPerKg - 1.0) < 0.01,
+             qPrintable(QString::number(enthalpy)));
 }
 
-// The values the main window's notes show for its first texts, worked out by
-// hand from the formulas; they agree with the texts themselves.
-void tst_MoistAir::firstTextsAgree_data() {
-    QTest::addColumn<double>("temperatureC");
-    QTest::addColumn<double>("humidityPercent");
-    QTest::addColumn<double>("moistureGPerKg"); // the window's text
-    QTest::addColumn<QString>("moistureShown");
-    QTest::addColumn<QString>("enthalpyShown");
-    QTest::newRow("outdoor") << 34.6 << 74.0 << 26.0 << "26.05"
-                             << "101.51";
-    QTest::newRow("indoor") << 25.0 << 65.0 << 12.873 << "12.91"
-                            << "57.94";
-}
-
+// As the main window's notes show them for its first texts, worked out by
+// hand: outdoor 34.6 °C, 74 %, 26 g/kg; indoor 25 °C, 65 %, 12.873 g/kg.
 void tst_MoistAir::firstTextsAgree() {
-    QFETCH(double, temperatureC);
-    QFETCH(double, humidityPercent);
-    QFETCH(double, moistureGPerKg);
-    QFETCH(QString, moistureShown);
-    QFETCH(QString, enthalpyShown);
     const auto shown = [](std::optional<double> value) {
-        return value ? QString::fromStdString(numberText(roundHalfEven(*value, 2))) : QString();
+        return QString::fromStdString(numberText(roundHalfEven(value.value_or(-1.0), 2)));
     };
-    QCOMPARE(shown(moistureContentGPerKg(temperatureC, humidityPercent)), moistureShown);
-    QCOMPARE(shown(kelvora::enthalpyKJPerKg(temperatureC, moistureGPerKg)), enthalpyShown);
+    QCOMPARE(shown(moistureContentGPerKg(34.6, 74.0)), QStringLiteral("26.05"));
+    QCOMPARE(shown(kelvora::enthalpyKJPerKg(34.6, 26.0)), QStringLiteral("101.51"));
+    QCOMPARE(shown(moistureContentGPerKg(25.0, 65.0)), QStringLiteral("12.91"));
+    QCOMPARE(shown(kelvora::enthalpyKJPerKg(25.0, 12.873)), QStringLiteral("57.94"));
 }
 
 void tst_MoistAir::uncoveredInputsGiveNothing_data() {
@@ -86,13 +71,10 @@ void tst_MoistAir::uncoveredInputsGiveNothing_data() {
     QTest::addColumn<double>("moistureGPerKg");
     QTest::addColumn<bool>("moistureGiven");
     QTest::addColumn<bool>("enthalpyGiven");
-    const double infinity = std::numeric_limits<double>::infinity();
     QTest::newRow("humidity above 100") << 25.0 << 100.5 << 10.0 << false << true;
-    QTest::newRow("negative humidity") << 25.0 << -1.0 << 10.0 << false << true;
     QTest::newRow("below absolute zero") << -300.0 << 50.0 << 10.0 << false << false;
     QTest::newRow("below freezing") << -0.5 << 50.0 << 10.0 << false << false;
-    QTest::newRow("above 200 °C") << 1e300 << 50.0 << 10.0 << false << false;
-    QTest::newRow("infinite temperature") << infinity << 50.0 << 10.0 << false << false;
+    QTest::newRow("1E300 °C") << 1e300 << 50.0 << 10.0 << false << false;
     QTest::newRow("not a number") << std::nan("") << 50.0 << std::nan("") << false << false;
     QTest::newRow("vapour at the total pressure") << 150.0 << 100.0 << 10.0 << false << true;
     QTest::newRow("edges: 0 °C, humidity 0") << 0.0 << 0.0 << 0.0 << true << true;
@@ -112,7 +94,7 @@ void tst_MoistAir::uncoveredInputsGiveNothing() {
     std::feclearexcept(FE_ALL_EXCEPT);
     QCOMPARE(moistureContentGPerKg(temperatureC, humidityPercent).has_value(), moistureGiven);
     QCOMPARE(kelvora::enthalpyKJPerKg(temperatureC, moistureGPerKg).has_value(), enthalpyGiven);
-    QCOMPARE(std::fetestexcept(FE_OVERFLOW | FE_DIVBYZERO | FE_INVALID | FE_INEXACT), 0);
+    QCOMPARE(std::fetestexcept(FE_ALL_EXCEPT), 0);
 }
 
 QTEST_MAIN(tst_MoistAir)
