@@ -130,21 +130,40 @@ double fieldValue(std::string_view text) {
 }
 
 bool isLikelyMisread(std::string_view text) {
+    return likelyMisreading(text).kind != Misreading::None;
+}
+
+MisreadingReason likelyMisreading(std::string_view text) {
     std::string withoutBlanks;
     for (const char c : text)
         if (!isBlank(c))
             withoutBlanks.push_back(c);
     if (withoutBlanks.empty())
-        return false;
+        return {};
     const std::size_t end = readNumber(withoutBlanks).end;
     if (end == 0)
-        return true;
+        return {Misreading::NoNumber, withoutBlanks.front(), {}};
     // What follows the number would have continued it in another notation:
     // a decimal comma, a version-like second point, a range or a sum.
     const std::string_view rest = std::string_view(withoutBlanks).substr(end);
-    constexpr std::string_view continuations = ",.+-";
-    return rest.size() >= 2 && continuations.find(rest[0]) != std::string_view::npos &&
-           isDigit(rest[1]);
+    if (rest.size() < 2 || !isDigit(rest[1]))
+        return {};
+    switch (rest[0]) {
+    case ',': {
+        std::string withPoint = withoutBlanks;
+        withPoint[end] = '.';
+        const std::size_t longer = readNumber(withPoint).end;
+        withPoint.resize(longer > end + 1 ? longer : 0);
+        return {Misreading::DecimalComma, ',', withPoint};
+    }
+    case '.':
+        return {Misreading::SecondPoint, '.', {}};
+    case '+':
+    case '-':
+        return {Misreading::Sign, rest[0], {}};
+    default:
+        return {};
+    }
 }
 
 double roundHalfEven(double value, int decimals) {

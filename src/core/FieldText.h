@@ -32,6 +32,26 @@ namespace kelvora {
 // Blanks count as fieldValue counts them: not at all.
 [[nodiscard]] bool isLikelyMisread(std::string_view text);
 
+// Why a text is likely misread, for a window to tell the user what to type.
+enum class Misreading {
+    None,
+    NoNumber,     // nothing at the start reads as a number: the text reads 0
+    DecimalComma, // a comma ends the number
+    SecondPoint,  // a point the number cannot take ends it
+    Sign,         // a sign after the number ends it
+};
+
+struct MisreadingReason {
+    Misreading kind = Misreading::None;
+    char stop = 0; // the character where the reading stops
+    // For a decimal comma: the number with that comma made a point, as the
+    // text spells it ("48.5" for "48,5 m2"), or empty where the point would
+    // not make the number longer ("12.5,3").
+    std::string meant;
+};
+
+[[nodiscard]] MisreadingReason likelyMisreading(std::string_view text);
+
 // The multiple of 10^-decimals nearest to value; exact halves go to the even
 // neighbour (2.5 -> 2, -2.5 -> -2), judged on the double's exact binary value.
 // decimals is clamped to [0, 20]; infinities and NaN come back unchanged.

@@ -7,9 +7,11 @@
 
 #include <QAbstractButton>
 #include <QCloseEvent>
+#include <QEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QScreen>
+#include <QToolTip>
 
 #include <algorithm>
 
@@ -17,6 +19,7 @@ namespace kelvora::ui {
 
 namespace {
 const char* const roomHolds = "Cửa sổ chính hiện ghi: ";
+const char* const buttonEnabledWhen = "Nút Tính bật khi ";
 } // namespace
 
 CalculatorWindow::CalculatorWindow(const CalculatorSite& site, const char* name, const char* title,
@@ -62,7 +65,8 @@ void CalculatorWindow::endVisit() {
 }
 
 void CalculatorWindow::showInFront() {
-    if (!placed_)
+    // A window still where it was put follows its owner; one the user moved stays.
+    if (!placedAt_ || pos() == *placedAt_)
         placeBesideOwner();
     show();
     raise();
@@ -73,7 +77,6 @@ void CalculatorWindow::placeBesideOwner() {
     const QWidget* owner = parentWidget();
     if (owner == nullptr || owner->screen() == nullptr)
         return;
-    placed_ = true;
     // The frame this window will get is not known before it is shown; the
     // window manager gives it the same as the main window's.
     const QRect mainFrame = owner->frameGeometry();
@@ -84,8 +87,35 @@ void CalculatorWindow::placeBesideOwner() {
     for (const QAbstractButton* button :
          owner->findChildren<QAbstractButton*>(Qt::FindDirectChildrenOnly))
         commandRowTop = std::min(commandRowTop, button->mapToGlobal(QPoint(0, 0)).y());
-    move(calculatorPlace(owner->screen()->availableGeometry(), mainFrame, commandRowTop,
-                         size() + frameExtra));
+    placedAt_ = calculatorPlace(owner->screen()->availableGeometry(), mainFrame, commandRowTop,
+                                size() + frameExtra);
+    // Before it is first shown, move() places the frame. Once shown, it
+    // places the inside, by the frame Qt believes the window has, which a
+    // hidden window may have lost: the frame to come is the owner's.
+    QPoint at = *placedAt_;
+    if (testAttribute(Qt::WA_WState_Created))
+        at += (owner->geometry().topLeft() - mainFrame.topLeft()) - (geometry().topLeft() - pos());
+    move(at);
+}
+
+void CalculatorWindow::computesWith(QAbstractButton* button, const char* enabledWhen) {
+    computeButton_ = button;
+    if (enabledWhen == nullptr)
+        return;
+    whatEnables_ = QString::fromUtf8(buttonEnabledWhen) + QString::fromUtf8(enabledWhen);
+    button->installEventFilter(this);
+    showWhatEnables();
+}
+
+void CalculatorWindow::showWhatEnables() {
+    setNote(computeButton_, NoteSource::Rule,
+            computeButton_->isEnabled() ? QString() : whatEnables_, NoteLook::Described);
+}
+
+bool CalculatorWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == computeButton_ && event->type() == QEvent::EnabledChange)
+        showWhatEnables();
+    return QWidget::eventFilter(watched, event);
 }
 
 void CalculatorWindow::keyPressEvent(QKeyEvent* event) {
@@ -97,9 +127,13 @@ void CalculatorWindow::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
         if (inField && computeButton_ != nullptr) {
-            // A disabled button takes the key and does nothing with it.
+            // A disabled button takes the key, and says where the user is
+            // looking what would enable it.
             if (computeButton_->isEnabled())
                 computeButton_->click();
+            else if (!whatEnables_.isEmpty())
+                QToolTip::showText(focusWidget()->mapToGlobal(QPoint(0, focusWidget()->height())),
+                                   whatEnables_, focusWidget());
             return;
         }
         break;

@@ -13,12 +13,16 @@
 #include "Fields.h"
 #include "Room.h"
 
+#include <QPoint>
+#include <QString>
 #include <QWidget>
 
 #include <cstddef>
+#include <optional>
 
 class QAbstractButton;
 class QCloseEvent;
+class QEvent;
 class QKeyEvent;
 class QLineEdit;
 
@@ -41,9 +45,9 @@ public:
     CalculatorWindow(const CalculatorSite& site, const char* name, const char* title,
                      int widthTwips, int heightTwips);
 
-    // Shows the window, not modal, in front; the first time beside its owner
-    // (or over it where the screen has no room beside it). After that it
-    // opens where it was last, wherever the user has moved it.
+    // Shows the window, not modal, in front, beside its owner wherever the
+    // owner stands now (or over it where the screen has no room beside it).
+    // Once the user has moved it, it opens where the user put it.
     void showInFront();
 
 signals:
@@ -69,8 +73,12 @@ protected:
     void endVisit();
 
     // The button that computes: Enter or Return in a field presses it when
-    // it is enabled.
-    void computesWith(QAbstractButton* button) { computeButton_ = button; }
+    // it is enabled. A button that starts disabled says, while it is, what
+    // enables it (enabledWhen, UTF-8, after "Nút Tính bật khi "), and Enter
+    // shows the same words beside the field.
+    void computesWith(QAbstractButton* button, const char* enabledWhen = nullptr);
+
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -80,8 +88,11 @@ private:
 
     Room& room_;
     std::size_t entry_;
+    void showWhatEnables();
+
     QAbstractButton* computeButton_ = nullptr;
-    bool placed_ = false;
+    QString whatEnables_;            // while the button is disabled
+    std::optional<QPoint> placedAt_; // where it was last put beside its owner
 };
 
 } // namespace kelvora::ui

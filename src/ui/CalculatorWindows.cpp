@@ -3,6 +3,14 @@
 #include "CalculatorWindow.h"
 #include "ComponentTable.h"
 #include "FieldNotes.h"
+#include "Layout.h"
+#include "WindowPlacement.h"
+#include "frmQ5.h"
+
+#include <QScreen>
+#include <QWidget>
+
+#include <optional>
 
 namespace kelvora::ui {
 
@@ -21,6 +29,20 @@ void CalculatorWindows::hide(std::size_t entry) {
 
 CalculatorWindow* CalculatorWindows::window(std::size_t entry) const {
     return entry < windows_.size() ? windows_[entry].data() : nullptr;
+}
+
+void CalculatorWindows::makeRoomBesideOwner() {
+    if (owner_->screen() == nullptr)
+        return;
+    // The frames come with the windows once shown; until then they are
+    // allowed for, as large as the usual window managers draw them.
+    const QSize frameAllowance(16, 40);
+    const QSize widestCalculator(twipsToPixels(owner_, frmQ5::insideWidthTw),
+                                 twipsToPixels(owner_, frmQ5::insideHeightTw));
+    if (const std::optional<QPoint> at =
+            mainWindowPlace(owner_->screen()->availableGeometry(), owner_->size() + frameAllowance,
+                            widestCalculator + frameAllowance))
+        owner_->move(*at);
 }
 
 void CalculatorWindows::destroyAll() {

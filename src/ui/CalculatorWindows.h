@@ -42,6 +42,10 @@ public:
         return nullptr;
     }
 
+    // Moves the owner, before it is first shown, to where the screen has room
+    // beside it for every calculator, where the screen is wide enough.
+    void makeRoomBesideOwner();
+
     // Destroys every window, shown or hidden: the run is ending.
     void destroyAll();
 

@@ -17,14 +17,41 @@ namespace kelvora::ui {
 
 namespace {
 
-constexpr std::size_t sourceCount = 4;
-static_assert(static_cast<std::size_t>(NoteSource::Totals) + 1 == sourceCount);
+constexpr std::size_t sourceCount = 6;
+static_assert(static_cast<std::size_t>(NoteSource::Rule) + 1 == sourceCount);
 
 // Light amber behind black text: legible, and unlike any colour the style uses.
 const QColor warningTint(255, 226, 150);
 
 const char* const valueUsed = "Giá trị dùng để tính: ";
 const char* const unpicked = "Chưa chọn";
+
+// Why the number read is probably not the one meant, and what to type.
+QString misreadingNote(const std::string& text) {
+    const MisreadingReason reason = likelyMisreading(text);
+    const QString read = QString::fromStdString(numberText(kelvora::fieldValue(text)));
+    switch (reason.kind) {
+    case Misreading::None:
+        break;
+    case Misreading::NoNumber:
+        return QStringLiteral("Nội dung không bắt đầu bằng một số, nên được đọc là 0.");
+    case Misreading::DecimalComma: {
+        QString note = QStringLiteral("Dấu phẩy kết thúc số, nên chỉ đọc được %1.").arg(read);
+        if (!reason.meant.empty())
+            note += QStringLiteral(" Phần thập phân viết sau dấu chấm: %1")
+                        .arg(QString::fromStdString(reason.meant));
+        return note;
+    }
+    case Misreading::SecondPoint:
+        return QStringLiteral("Một số chỉ có một dấu chấm: đọc dừng ở dấu chấm thứ hai, nên chỉ "
+                              "đọc được %1.")
+            .arg(read);
+    case Misreading::Sign:
+        return QStringLiteral("Dấu %1 chỉ đứng ở đầu số: đọc dừng ở dấu %1, nên chỉ đọc được %2.")
+            .arg(QChar::fromLatin1(reason.stop), read);
+    }
+    return {};
+}
 
 struct Note {
     QString text;
@@ -94,10 +121,16 @@ void showValueOf(QLineEdit* field) {
     // Reading the text may raise an overflow while a compute is under way.
     const FlagsKept flags;
     const std::string text = field->text().toStdString();
-    const QString note = QString::fromUtf8(valueUsed) +
-                         QString::fromStdString(numberText(kelvora::fieldValue(text)));
-    setNote(field, NoteSource::Value, note,
-            isLikelyMisread(text) ? NoteLook::Warning : NoteLook::Tooltip);
+    QString note = QString::fromUtf8(valueUsed) +
+                   QString::fromStdString(numberText(kelvora::fieldValue(text)));
+    const QString why = misreadingNote(text);
+    if (!why.isEmpty())
+        note += u'\n' + why;
+    setNote(field, NoteSource::Value, note, why.isEmpty() ? NoteLook::Tooltip : NoteLook::Warning);
+}
+
+void showEmptiness(QLineEdit* field, const QString& text) {
+    setNote(field, NoteSource::Rule, field->text().isEmpty() ? text : QString(), NoteLook::Warning);
 }
 
 void showPick(QListWidget* list) {
@@ -127,6 +160,13 @@ void showValuesUsed(QWidget* window) {
 
 void setFixedNote(QWidget* control, const char* text) {
     setNote(control, NoteSource::Fixed, QString::fromUtf8(text), NoteLook::Described);
+}
+
+void warnWhileEmpty(QLineEdit* field, const char* text) {
+    const QString note = QString::fromUtf8(text);
+    showEmptiness(field, note);
+    QObject::connect(field, &QLineEdit::textChanged, field,
+                     [field, note] { showEmptiness(field, note); });
 }
 
 void showUnpicked(QListWidget* list) {

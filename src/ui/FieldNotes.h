@@ -18,10 +18,12 @@ class QWidget;
 namespace kelvora::ui {
 
 enum class NoteSource {
-    Value,  // the number a calculation reads from the field
-    Fixed,  // what the field or list is for, set once
-    Copy,   // a copy of a room field that no longer agrees with it
-    Totals, // totals that no longer add up what they should
+    Value,    // the number a calculation reads from the field
+    Fixed,    // what the field or list is for, set once
+    Copy,     // a copy of a room field that no longer agrees with it
+    Totals,   // totals that no longer add up what they should
+    AirCheck, // what the air's other values say this one should be
+    Rule,     // what the control needs: a field to be filled in, a button to be enabled
 };
 
 enum class NoteLook {
@@ -44,6 +46,9 @@ void showValuesUsed(QWidget* window);
 
 // A note that never changes, read out too: what the control is (not) for.
 void setFixedNote(QWidget* control, const char* text);
+
+// The field warns, while it is empty, that the text is needed.
+void warnWhileEmpty(QLineEdit* field, const char* text);
 
 // The list says "nothing picked" while no entry is selected.
 void showUnpicked(QListWidget* list);

@@ -1,5 +1,6 @@
 #include "Kelvora.h"
 
+#include "AirCheck.h"
 #include "EntryList.h"
 #include "FieldNotes.h"
 #include "FieldRows.h"
@@ -11,6 +12,7 @@
 #include "core/FieldText.h"
 #include "core/HeatBalance.h"
 
+#include <algorithm>
 #include <vector>
 
 #include <QCloseEvent>
@@ -179,6 +181,7 @@ Kelvora::Kelvora(QWidget* parent)
                 cmdthoat});
     loaiQ->setFocus();
     showNotes();
+    calculators_.makeRoomBesideOwner();
 }
 
 void Kelvora::buildRoom() {
@@ -296,6 +299,11 @@ void Kelvora::showNotes() {
         showValueUsed(roomValue);
     for (QLineEdit* checkedOnly : {txtdoamngoai, txtdoamtrong, txtdungamngoai, txtdungamtrong})
         setFixedNote(checkedOnly, "Không dùng để tính; chỉ cần không để trống");
+    for (QLineEdit* checked : checkedFields(RoomCheck::Full))
+        warnWhileEmpty(checked, "Cần có số liệu để mở các cửa sổ tính");
+    new AirCheck({{txtnhietdongoai, txtdoamngoai, txtdungamngoai, txtenthanpyngoai},
+                  {txtnhietdotrong, txtdoamtrong, txtdungamtrong, txtenthanpytrong}},
+                 this);
 
     // The totals follow every field they add up, and their own texts.
     std::vector<QLineEdit*> added;
@@ -349,15 +357,19 @@ void Kelvora::loaiQ_Click() {
             calculators_.hide(other);
 }
 
+std::vector<QLineEdit*> Kelvora::checkedFields(RoomCheck check) const {
+    std::vector<QLineEdit*> fields{txtnhietdotrong, txtnhietdongoai, txtdungamtrong,
+                                   txtdungamngoai};
+    if (check == RoomCheck::Full)
+        fields.insert(fields.end(), {txtsonguoi, txtdoamtrong, txtdoamngoai});
+    return fields;
+}
+
 bool Kelvora::airConditionsFilled(RoomCheck check) const {
     // Only an exactly empty text fails: a blank passes, and nothing is parsed.
-    const bool shortSetFilled =
-        !txtnhietdotrong->text().isEmpty() && !txtnhietdongoai->text().isEmpty() &&
-        !txtdungamtrong->text().isEmpty() && !txtdungamngoai->text().isEmpty();
-    if (check == RoomCheck::Short)
-        return shortSetFilled;
-    return shortSetFilled && !txtsonguoi->text().isEmpty() && !txtdoamtrong->text().isEmpty() &&
-           !txtdoamngoai->text().isEmpty();
+    const std::vector<QLineEdit*> fields = checkedFields(check);
+    return std::none_of(fields.begin(), fields.end(),
+                        [](const QLineEdit* field) { return field->text().isEmpty(); });
 }
 
 Kelvora::~Kelvora() {

@@ -116,6 +116,7 @@ private:
 
     void buildRoom();
     void buildResults();
+    [[nodiscard]] std::vector<QLineEdit*> checkedFields(RoomCheck check) const;
     [[nodiscard]] bool airConditionsFilled(RoomCheck check) const;
     [[nodiscard]] QLineEdit* roomField(RoomValue value) const;
     [[nodiscard]] std::vector<double> componentsW() const;              // W, the averages

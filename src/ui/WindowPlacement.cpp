@@ -16,6 +16,15 @@ QPoint onScreen(const QRect& screen, QPoint wanted, const QSize& frame) {
 
 } // namespace
 
+std::optional<QPoint> mainWindowPlace(const QRect& screen, const QSize& mainFrame,
+                                      const QSize& widestCalculatorFrame) {
+    const int pairWidth = mainFrame.width() + widestCalculatorFrame.width();
+    if (pairWidth > screen.width() || mainFrame.height() > screen.height())
+        return std::nullopt;
+    return QPoint(screen.left() + (screen.width() - pairWidth) / 2,
+                  screen.top() + (screen.height() - mainFrame.height()) / 2);
+}
+
 QPoint calculatorPlace(const QRect& screen, const QRect& mainFrame, int commandRowTop,
                        const QSize& calculatorFrame) {
     const int rightLeft = mainFrame.right() + 1;

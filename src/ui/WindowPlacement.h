@@ -1,16 +1,27 @@
 #pragma once
 
-// Where a calculator opens. The main window stays where the user keeps it;
-// a calculator opens wholly on its screen, frame included: beside the main
-// window where the screen has room (right, else left), otherwise over it,
-// high enough to leave the main window's command row in view where the
-// screen allows. All rectangles are in global coordinates, frames included.
+// Where the windows open. The main window opens, where the screen is wide
+// enough, with room on its right for the widest calculator; after that it
+// stays where the user keeps it. A calculator opens wholly on its screen,
+// frame included: beside the main window where the screen has room (right,
+// else left), otherwise over it, high enough to leave the main window's
+// command row in view where the screen allows. All rectangles are in global
+// coordinates, frames included.
 
 #include <QPoint>
 #include <QRect>
 #include <QSize>
 
+#include <optional>
+
 namespace kelvora::ui {
+
+// screen: the screen's available area; mainFrame and widestCalculatorFrame:
+// the windows' sizes with their frames. Gives the top left of the main
+// window's frame, the two windows side by side in the middle of the screen,
+// or none where they do not fit side by side.
+[[nodiscard]] std::optional<QPoint> mainWindowPlace(const QRect& screen, const QSize& mainFrame,
+                                                    const QSize& widestCalculatorFrame);
 
 // screen: the screen's available area; mainFrame: the main window with its
 // frame; commandRowTop: the global top of the main window's buttons;

@@ -1,7 +1,9 @@
 #include "frmQ2.h"
 
+#include "FieldNotes.h"
 #include "FieldRows.h"
 #include "Fields.h"
+#include "core/FieldText.h"
 #include "core/LightingHeat.h"
 
 #include <QPushButton>
@@ -42,8 +44,17 @@ frmQ2::frmQ2(const CalculatorSite& site)
     buildRows<frmQ2>(*this, this, rows);
     tinh = makeControl<QPushButton>(this, "tinh", "Tính", {2280, 1680, 855, 375});
     connect(tinh, &QPushButton::clicked, this, &frmQ2::tinh_Click);
-    computesWith(tinh);
+    computesWith(tinh, "sửa ô tiêu chuẩn chiếu sáng (xoá rồi gõ lại một chữ số là đủ)");
     connect(txttieuchuan, &QLineEdit::textChanged, this, &frmQ2::txttieuchuan_Change);
+
+    const auto standard = [](double wPerM2) {
+        return QString::fromStdString(numberText(wPerM2));
+    };
+    setNote(txttieuchuan, NoteSource::Rule,
+            QStringLiteral("Chỉ nhận %1, %2 hoặc %3 W/m2")
+                .arg(standard(lowestLightingStandardWPerM2), standard(usualLightingStandardWPerM2),
+                     standard(highestLightingStandardWPerM2)),
+            NoteLook::Described);
 
     chainFocus({txtdientich, txttieuchuan, tinh});
     txtdientich->setFocus();

@@ -72,7 +72,7 @@ frmQ3::frmQ3(const CalculatorSite& site)
     connectPicks(
         lstloailaodong, this, [this] { lstloailaodong_Click(); }, Repick::Click);
     connect(tinh, &QPushButton::clicked, this, &frmQ3::tinh_Click);
-    computesWith(tinh);
+    computesWith(tinh, "chọn một loại lao động");
 
     setFixedNote(txtq, "Lấy theo loại lao động đã chọn");
     showUnpicked(lstloailaodong);

@@ -46,7 +46,7 @@ frmQ4::frmQ4(const CalculatorSite& site)
     tinh = makeControl<QPushButton>(this, "tinh", "Tính", {2760, 1920, 975, 375});
     connect(txtthetichphong, &QLineEdit::textChanged, this, &frmQ4::txtthetichphong_Change);
     connect(tinh, &QPushButton::clicked, this, &frmQ4::tinh_Click);
-    computesWith(tinh);
+    computesWith(tinh, "sửa ô thể tích phòng");
 
     chainFocus({txtenthanpyngoai, txtenthanpytrong, txtthetichphong, tinh});
     txtenthanpyngoai->setFocus();

@@ -163,7 +163,7 @@ void writePick(const QListWidget* list, QLineEdit* field) {
 } // namespace
 
 frmQ5::frmQ5(const CalculatorSite& site)
-    : CalculatorWindow(site, "frmQ5", "Nhiet buc xa qua kinh", 11085, 4920) {
+    : CalculatorWindow(site, "frmQ5", "Nhiet buc xa qua kinh", insideWidthTw, insideHeightTw) {
     buildGrid<frmQ5, columnCount>(*this, this, gridShape, columns, rows);
     buildCoefficients();
     tinh = makeControl<QPushButton>(this, "tinh", "Tính", {5640, 4320, 1335, 375});
@@ -178,7 +178,7 @@ frmQ5::frmQ5(const CalculatorSite& site)
     connectPicks(
         lsthstanxa, this, [this] { lsthstanxa_Click(); }, Repick::Click);
     connect(tinh, &QPushButton::clicked, this, &frmQ5::tinh_Click);
-    computesWith(tinh);
+    computesWith(tinh, "chọn một hệ số khúc xạ của kính");
 
     // The hours and the diagonal facades are there to look up, not to compute with.
     for (QLineEdit* reference :

@@ -22,6 +22,10 @@ class frmQ5 : public CalculatorWindow {
 public:
     explicit frmQ5(const CalculatorSite& site);
 
+    // The widest of the calculators: the main window opens with room for it beside.
+    static constexpr int insideWidthTw = 11085;
+    static constexpr int insideHeightTw = 4920;
+
     // Column headings.
     QLabel* Label4 = nullptr;  // east
     QLabel* Label18 = nullptr; // west

@@ -42,6 +42,8 @@ class tst_FieldText : public QObject {
 private slots:
     void tellsLikelyMisreadings_data();
     void tellsLikelyMisreadings();
+    void tellsWhyMisread_data();
+    void tellsWhyMisread();
     void readsText_data();
     void readsText();
     void numberBeyondRangeRaisesOverflow_data();
@@ -98,6 +100,34 @@ void tst_FieldText::tellsLikelyMisreadings() {
     const std::string utf8 = text.toStdString();
     QCOMPARE(kelvora::isLikelyMisread(utf8), misread);
     QCOMPARE(Exactly{fieldValue(utf8)}, Exactly{value});
+}
+
+void tst_FieldText::tellsWhyMisread_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("meant"); // what to type instead of the comma
+    using kelvora::Misreading;
+    const auto row = [](const char* name, const char* text, Misreading kind, const char* meant) {
+        QTest::newRow(name) << QString::fromUtf8(text) << int(kind) << QString(meant);
+    };
+    row("a word", "mười", Misreading::NoNumber, "");
+    row("decimal comma", "48,5", Misreading::DecimalComma, "48.5");
+    row("decimal comma and unit", "145,5 m3", Misreading::DecimalComma, "145.5");
+    row("comma, blank, digit", "48, 5", Misreading::DecimalComma, "48.5");
+    row("comma, exponent", "1,5e3", Misreading::DecimalComma, "1.5e3");
+    row("comma after the decimals", "12.5,3", Misreading::DecimalComma, "");
+    row("comma after an exponent", "1e2,5", Misreading::DecimalComma, "");
+    row("second point", "1.2.3", Misreading::SecondPoint, "");
+    row("range", "12-5", Misreading::Sign, "");
+}
+
+void tst_FieldText::tellsWhyMisread() {
+    QFETCH(QString, text);
+    QFETCH(int, kind);
+    QFETCH(QString, meant);
+    const kelvora::MisreadingReason reason = kelvora::likelyMisreading(text.toStdString());
+    QCOMPARE(int(reason.kind), kind);
+    QCOMPARE(QString::fromStdString(reason.meant), meant);
 }
 
 void tst_FieldText::readsText_data() {

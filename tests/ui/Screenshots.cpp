@@ -3,7 +3,8 @@
 // Tính is pressed; the main window with every result and both totals; then a
 // room field typed as a reader would misread it, and the roof calculator
 // whose copied temperature no longer matches the room, each with the tooltip
-// of the field the mouse rests on. Run it through tools/render-screenshots.sh,
+// of the field the mouse rests on; the outdoor air checked against itself,
+// and a disabled Tính that Enter met. Run it through tools/render-screenshots.sh,
 // never by hand-editing the images.
 
 #include "SampleRoom.h"
@@ -39,6 +40,7 @@ constexpr std::array calculatorPictures = {
     "glazing.png",   "envelope.png", "roof.png",      "floor.png",
 };
 
+constexpr int lightingEntry = 1;
 constexpr int roofEntry = 6;
 
 // The heaviest compression: the pictures are committed, and it costs nothing
@@ -62,14 +64,11 @@ QWidget* shownTooltip() {
     return nullptr;
 }
 
-// The window as the mouse resting on the field leaves it: the tooltip is a
-// window of its own, which a grab of the field's window does not hold, so it
-// is painted over the grab where the screen would show it. Without a tooltip
-// the picture is the window alone.
-QPixmap hovering(QWidget* window, QLineEdit* field) {
-    const QPoint at = field->rect().center();
-    QHelpEvent hover(QEvent::ToolTip, at, field->mapToGlobal(at));
-    QApplication::sendEvent(field, &hover);
+// The window with the tooltip that is up: the tooltip is a window of its
+// own, which a grab of the window does not hold, so it is painted over the
+// grab where the screen would show it. Without a tooltip the picture is the
+// window alone.
+QPixmap withTooltip(QWidget* window) {
     QWidget* tooltip = nullptr;
     const bool shown =
         QTest::qWaitFor([&tooltip] { return (tooltip = shownTooltip()) != nullptr; }, 500);
@@ -96,6 +95,14 @@ QPixmap hovering(QWidget* window, QLineEdit* field) {
     if (!QTest::qWaitFor([] { return shownTooltip() == nullptr; }, 2000))
         std::fprintf(stderr, "a tooltip stayed up\n");
     return picture;
+}
+
+// The window as the mouse resting on the field leaves it.
+QPixmap hovering(QWidget* window, QLineEdit* field) {
+    const QPoint at = field->rect().center();
+    QHelpEvent hover(QEvent::ToolTip, at, field->mapToGlobal(at));
+    QApplication::sendEvent(field, &hover);
+    return withTooltip(window);
 }
 
 // Each calculator filled in and pictured, then computed, then the totals.
@@ -139,6 +146,24 @@ bool showWarnings(kelvora::ui::Kelvora& room, const QDir& folder) {
     return outdoor != nullptr && save(hovering(roof, outdoor), folder, "warning-roof.png");
 }
 
+// The outdoor enthalpy against the air it was typed for, now 37 °C; and the
+// lighting calculator, made afresh after its compute, where Enter meets a
+// disabled Tính.
+bool showChecks(kelvora::ui::Kelvora& room, const QDir& folder) {
+    if (!save(hovering(&room, room.txtenthanpyngoai), folder, "air-check.png"))
+        return false;
+    clickEntry(room.loaiQ, lightingEntry);
+    QWidget* lighting = room.calculators().window(lightingEntry);
+    if (lighting == nullptr || !QTest::qWaitForWindowExposed(lighting)) {
+        std::fprintf(stderr, "the lighting calculator did not appear\n");
+        return false;
+    }
+    auto* area = lighting->findChild<QLineEdit*>(QStringLiteral("txtdientich"));
+    area->setFocus();
+    QTest::keyClick(area, Qt::Key_Return);
+    return save(withTooltip(lighting), folder, "disabled-compute.png");
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -153,5 +178,6 @@ int main(int argc, char* argv[]) {
     room.show();
     if (!QTest::qWaitForWindowExposed(&room))
         return 1;
-    return workThrough(room, folder) && showWarnings(room, folder) ? 0 : 1;
+    return workThrough(room, folder) && showWarnings(room, folder) && showChecks(room, folder) ? 0
+                                                                                               : 1;
 }

@@ -13,7 +13,9 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
+#include <QToolTip>
 
+#include <algorithm>
 #include <cfenv>
 
 using namespace kelvora::ui::test;
@@ -60,6 +62,14 @@ private slots:
     void notesNeverFailACompute();
     void slotsOnAResultFailNoLaterFormula_data();
     void slotsOnAResultFailNoLaterFormula();
+    void airConditionsAreChecked_data();
+    void airConditionsAreChecked();
+    void warningsSayWhy_data();
+    void warningsSayWhy();
+    void emptyCheckedFieldsWarn_data();
+    void emptyCheckedFieldsWarn();
+    void disabledComputeSaysWhy_data();
+    void disabledComputeSaysWhy();
 
 private:
     // -1 is the main window, else the calculator of that list entry.
@@ -145,7 +155,7 @@ void tst_Notes::tellsWhatIsNotUsed() {
     QVERIFY(shown != nullptr);
     QStringList noted;
     for (const QLineEdit* field : shown->findChildren<QLineEdit*>()) {
-        if (field->toolTip() != note)
+        if (!field->toolTip().split(u'\n').contains(note)) // the air check's note beside it
             continue;
         QCOMPARE(field->accessibleDescription(), note);
         noted << field->objectName();
@@ -338,6 +348,161 @@ void tst_Notes::slotsOnAResultFailNoLaterFormula() {
     clickButton(compute);
     QCOMPARE(answerer->messages(), QStringList{});
     QCOMPARE(shownFor(window, {written, result}), (QStringList{written, result}));
+}
+
+void tst_Notes::airConditionsAreChecked_data() {
+    QTest::addColumn<QString>("typed"); // field=text, or nothing for the first texts
+    QTest::addColumn<QString>("checked");
+    QTest::addColumn<QString>("note");
+    QTest::addColumn<bool>("warning");
+
+    const QString moisture = QStringLiteral("Theo nhiệt độ và độ ẩm: %1 g/kg");
+    const QString enthalpy = QStringLiteral("Theo nhiệt độ và dung ẩm: %1 kJ/kg");
+    const QString uncovered = QStringLiteral("Nhiệt độ và %1 nằm ngoài khoảng kiểm tra được");
+    const struct {
+        const char* typed;
+        const char* checked;
+        QString note;
+        bool warning;
+    } cases[] = {
+        {"", "txtdungamngoai", moisture.arg("26.05"), false}, // the first texts agree
+        {"", "txtdungamtrong", moisture.arg("12.91"), false},
+        {"", "txtenthanpyngoai", enthalpy.arg("101.51"), false},
+        {"", "txtenthanpytrong", enthalpy.arg("57.94"), false},
+        {"txtnhietdongoai=37", "txtdungamngoai", moisture.arg("29.9"), true},
+        {"txtnhietdongoai=37", "txtenthanpyngoai", enthalpy.arg("104.04"), true},
+        {"txtdungamtrong=13.3", "txtdungamtrong", moisture.arg("12.91"), false},
+        {"txtdungamtrong=13.3", "txtenthanpytrong", enthalpy.arg("59.03"), true},
+        {"txtdoamtrong=101", "txtdungamtrong", uncovered.arg("độ ẩm"), false},
+        {"txtnhietdongoai=-300", "txtenthanpyngoai", uncovered.arg("dung ẩm"), false},
+        {"txtnhietdotrong=1E999", "txtenthanpytrong", uncovered.arg("dung ẩm"), false},
+    };
+    for (const auto& c : cases)
+        QTest::addRow("%s %s", c.typed, c.checked) << c.typed << c.checked << c.note << c.warning;
+}
+
+// The check only informs: it writes nothing and leaves no flag raised that a
+// compute would take for a fault of its own.
+void tst_Notes::airConditionsAreChecked() {
+    QFETCH(QString, typed);
+    QFETCH(QString, checked);
+    QFETCH(QString, note);
+    QFETCH(bool, warning);
+    auto* field = window->findChild<QLineEdit*>(checked);
+    const QString text = field->text();
+    const QColor plain = background(window->txttenphong);
+    std::feclearexcept(FE_ALL_EXCEPT);
+    if (!typed.isEmpty())
+        retype(window->findChild<QLineEdit*>(typed.section(u'=', 0, 0)), typed.section(u'=', 1));
+    QCOMPARE(std::fetestexcept(FE_OVERFLOW | FE_DIVBYZERO | FE_INVALID), 0);
+    const auto hasNote = [&note](const QString& lines) {
+        return std::ranges::any_of(lines.split(u'\n'),
+                                   [&note](const QString& line) { return line.startsWith(note); });
+    };
+    QVERIFY2(hasNote(field->toolTip()), qPrintable(field->toolTip()));
+    QCOMPARE(hasNote(field->accessibleDescription()), warning);
+    QCOMPARE(background(field) != plain, warning);
+    if (!typed.startsWith(checked))
+        QCOMPARE(field->text(), text);
+}
+
+void tst_Notes::warningsSayWhy_data() {
+    QTest::addColumn<int>("entry");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("why");
+    const char* const cases[][4] = {
+        {"-1", "txtdientich", "48,5",
+         "Dấu phẩy kết thúc số, nên chỉ đọc được 48. Phần thập phân viết sau dấu chấm: 48.5"},
+        {"3", "txtthetichphong", "abc", "Nội dung không bắt đầu bằng một số, nên được đọc là 0."},
+        {"-1", "txtq5max", "1.2.3",
+         "Một số chỉ có một dấu chấm: đọc dừng ở dấu chấm thứ hai, nên chỉ đọc được 1.2."},
+        {"1", "txttieuchuan", "12-5",
+         "Dấu - chỉ đứng ở đầu số: đọc dừng ở dấu -, nên chỉ đọc được 12."},
+        {"1", "txttieuchuan", "10", "Chỉ nhận 10, 11 hoặc 12 W/m2"}, // said whatever is typed
+    };
+    for (const auto& c : cases)
+        QTest::addRow("%s %s", c[1], c[2]) << QByteArray(c[0]).toInt() << c[1]
+                                           << QString::fromUtf8(c[2]) << QString::fromUtf8(c[3]);
+}
+
+void tst_Notes::warningsSayWhy() {
+    QFETCH(int, entry);
+    QFETCH(QString, field);
+    QFETCH(QString, typed);
+    QFETCH(QString, why);
+    QWidget* shown = show(entry);
+    QVERIFY(shown != nullptr);
+    auto* edit = shown->findChild<QLineEdit*>(field);
+    retype(edit, typed);
+    QVERIFY2(edit->toolTip().split(u'\n').contains(why), qPrintable(edit->toolTip()));
+    QVERIFY(edit->accessibleDescription().split(u'\n').contains(why));
+}
+
+void tst_Notes::emptyCheckedFieldsWarn_data() {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<bool>("checked"); // by the component list, before a calculator opens
+    const char* const fields[] = {"txtnhietdotrong", "txtnhietdongoai", "txtdungamtrong",
+                                  "txtdungamngoai",  "txtsonguoi",      "txtdoamtrong",
+                                  "txtdoamngoai",    "txtdientich",     "txttenphong"};
+    for (int i = 0; i < 9; ++i) // the seven of the full check, then two it leaves alone
+        QTest::newRow(fields[i]) << fields[i] << (i < 7);
+}
+
+void tst_Notes::emptyCheckedFieldsWarn() {
+    QFETCH(QString, field);
+    QFETCH(bool, checked);
+    const QString needed = QStringLiteral("Cần có số liệu để mở các cửa sổ tính");
+    auto* edit = window->findChild<QLineEdit*>(field);
+    QVERIFY(!edit->toolTip().contains(needed));
+    const QColor plain = background(window->txttenphong);
+    retype(edit, "");
+    QCOMPARE(edit->toolTip().split(u'\n').contains(needed), checked);
+    QCOMPARE(edit->accessibleDescription().split(u'\n').contains(needed), checked);
+    QCOMPARE(background(edit) != plain, checked);
+    retype(edit, " "); // a blank passes the list's check
+    QVERIFY(!edit->toolTip().contains(needed));
+}
+
+void tst_Notes::disabledComputeSaysWhy_data() {
+    QTest::addColumn<int>("entry");
+    QTest::addColumn<QString>("field"); // where Enter is pressed
+    QTest::addColumn<QString>("enabling");
+    QTest::addColumn<QString>("words");
+    const QString enabledWhen = QStringLiteral("Nút Tính bật khi ");
+    QTest::newRow("lighting") << 1 << "txtdientich"
+                              << "txttieuchuan=11" << enabledWhen + "sửa ô tiêu chuẩn chiếu sáng";
+    QTest::newRow("occupants") << 2 << "txttreem"
+                               << "lstloailaodong#1" << enabledWhen + "chọn một loại lao động";
+    QTest::newRow("infiltration") << 3 << "txtenthanpyngoai"
+                                  << "txtthetichphong=1" << enabledWhen + "sửa ô thể tích phòng";
+    QTest::newRow("glazing") << 4 << "txtdong"
+                             << "lsthskhucxa#0" << enabledWhen + "chọn một hệ số khúc xạ của kính";
+}
+
+void tst_Notes::disabledComputeSaysWhy() {
+    QFETCH(int, entry);
+    QFETCH(QString, field);
+    QFETCH(QString, enabling);
+    QFETCH(QString, words);
+    QWidget* shown = show(entry);
+    QVERIFY(shown != nullptr);
+    QPushButton* compute = computeButton(shown);
+    QVERIFY(!compute->isEnabled());
+    QVERIFY2(compute->toolTip().startsWith(words), qPrintable(compute->toolTip()));
+    QCOMPARE(compute->accessibleDescription(), compute->toolTip());
+
+    auto* edit = shown->findChild<QLineEdit*>(field);
+    edit->setFocus();
+    QTest::keyClick(edit, Qt::Key_Return);
+    QTRY_VERIFY(QToolTip::isVisible());
+    QCOMPARE(QToolTip::text(), compute->toolTip());
+    QVERIFY(answerer->messages().isEmpty());
+    QToolTip::hideText();
+
+    QCOMPARE(fillIn(shown, {enabling}), QString());
+    QVERIFY(compute->isEnabled());
+    QVERIFY(compute->toolTip().isEmpty() && compute->accessibleDescription().isEmpty());
 }
 
 QTEST_MAIN(tst_Notes)

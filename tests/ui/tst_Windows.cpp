@@ -21,6 +21,7 @@
 
 using namespace kelvora::ui::test;
 using kelvora::ui::calculatorPlace;
+using kelvora::ui::mainWindowPlace;
 
 namespace {
 
@@ -49,6 +50,9 @@ private slots:
     void placement_data();
     void placement();
     void opensOnTheScreenAndKeepsItsPlace();
+    void mainWindowPlacement_data();
+    void mainWindowPlacement();
+    void followsTheMovedMainWindow();
     void staysAboveTheMainWindow();
 
 private:
@@ -301,6 +305,49 @@ void tst_Windows::opensOnTheScreenAndKeepsItsPlace() {
     clickEntry(window->loaiQ, 6);
     QTRY_VERIFY(roof->isVisible());
     QTRY_COMPARE(roof->pos(), moved);
+}
+
+void tst_Windows::mainWindowPlacement_data() {
+    QTest::addColumn<QRect>("screen");
+    QTest::addColumn<QSize>("main");
+    QTest::addColumn<QPoint>("expected"); // (-1, -1): where the window manager puts it
+
+    const QSize main(591, 446);   // with a frame of 16 × 40
+    const QSize widest(755, 368); // the glazing calculator, likewise
+    QTest::newRow("1366 × 768") << QRect(0, 0, 1366, 768) << main << QPoint(10, 161);
+    QTest::newRow("second screen") << QRect(1920, 0, 1920, 1080) << main << QPoint(2207, 317);
+    QTest::newRow("just wide enough") << QRect(0, 0, 1346, 600) << main << QPoint(0, 77);
+    QTest::newRow("a pixel too narrow") << QRect(0, 0, 1345, 800) << main << QPoint(-1, -1);
+    QTest::newRow("too low") << QRect(0, 0, 1600, 400) << main << QPoint(-1, -1);
+}
+
+void tst_Windows::mainWindowPlacement() {
+    QFETCH(QRect, screen);
+    QFETCH(QSize, main);
+    QFETCH(QPoint, expected);
+    QCOMPARE(mainWindowPlace(screen, main, QSize(755, 368)).value_or(QPoint(-1, -1)), expected);
+}
+
+// A calculator the user has not moved opens beside the main window wherever
+// that is now.
+void tst_Windows::followsTheMovedMainWindow() {
+    const QRect screen = window->screen()->availableGeometry();
+    QWidget* shown = openCalculator(3);
+    QVERIFY(shown != nullptr);
+    QTest::keyClick(shown, Qt::Key_Escape);
+    const QPoint moved = screen.topLeft() + QPoint(screen.width() / 10, screen.height() / 5);
+    window->move(moved);
+    QTRY_COMPARE(window->pos(), moved);
+    clickEntry(window->loaiQ, 2);
+    clickEntry(window->loaiQ, 3);
+    QTRY_VERIFY(shown->isVisible());
+    const QRect main = window->frameGeometry();
+    if (main.right() + shown->frameGeometry().width() < screen.right()) // room on its right
+        QTRY_VERIFY(!shown->frameGeometry().intersects(main) &&
+                    shown->frameGeometry().top() == main.top());
+    else // over it, clear of its buttons
+        QTRY_VERIFY(main.contains(shown->frameGeometry().bottomLeft()));
+    QVERIFY(screen.contains(shown->frameGeometry()));
 }
 
 // The window manager must know a calculator belongs to the main window, so

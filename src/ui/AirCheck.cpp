@@ -1,0 +1,76 @@
+#include "AirCheck.h"
+
+#include "FieldNotes.h"
+#include "Fields.h"
+#include "core/ArithmeticFault.h"
+#include "core/FieldText.h"
+#include "core/MoistAir.h"
+
+#include <QLineEdit>
+#include <QWidget>
+
+#include <cmath>
+#include <optional>
+
+namespace kelvora::ui {
+
+namespace {
+
+// How far a typed value may stand from the check before it is warned about:
+// a table read by eye, or a chart, is rarely closer.
+constexpr double moistureToleranceGPerKg = 0.5;  // g/kg
+constexpr double enthalpyToleranceKJPerKg = 1.0; // kJ/kg
+constexpr int shownDecimals = 2;
+
+QString number(double value) {
+    return QString::fromStdString(numberText(value));
+}
+
+// The check's note on field: what it should hold, or why there is nothing to
+// compare it with.
+void showCheck(QLineEdit* field, std::optional<double> expected, double toleranceNear,
+               const char* basis, const char* unit, const QString& uncovered) {
+    if (!expected) {
+        setNote(field, NoteSource::AirCheck, uncovered, NoteLook::Tooltip);
+        return;
+    }
+    const double shown = roundHalfEven(*expected, shownDecimals);
+    const bool far = !(std::abs(fieldValue(field) - *expected) <= toleranceNear);
+    setNote(field, NoteSource::AirCheck,
+            QString::fromUtf8(basis) + number(shown) + QString::fromUtf8(unit),
+            far ? NoteLook::Warning : NoteLook::Tooltip);
+}
+
+void check(const AirFields& air) {
+    // Reading a field may raise an overflow, and the check's arithmetic the
+    // inexact flag, while a compute is under way.
+    const FlagsKept flags;
+    const double temperatureC = fieldValue(air.temperatureC);
+    const QString range = QStringLiteral("nhiệt độ từ %1 đến %2 °C")
+                              .arg(number(lowestCheckedC), number(highestCheckedC));
+    showCheck(air.moistureGPerKg,
+              moistureContentGPerKg(temperatureC, fieldValue(air.humidityPercent)),
+              moistureToleranceGPerKg, "Theo nhiệt độ và độ ẩm: ", " g/kg",
+              QStringLiteral("Nhiệt độ và độ ẩm nằm ngoài khoảng kiểm tra được (%1, độ ẩm từ 0 "
+                             "đến %2 %)")
+                  .arg(range, number(highestHumidityPercent)));
+    showCheck(air.enthalpyKJPerKg, enthalpyKJPerKg(temperatureC, fieldValue(air.moistureGPerKg)),
+              enthalpyToleranceKJPerKg, "Theo nhiệt độ và dung ẩm: ", " kJ/kg",
+              QStringLiteral("Nhiệt độ và dung ẩm nằm ngoài khoảng kiểm tra được (%1, dung ẩm "
+                             "không âm)")
+                  .arg(range));
+}
+
+} // namespace
+
+AirCheck::AirCheck(std::initializer_list<AirFields> sides, QWidget* window)
+    : QObject(window) {
+    for (const AirFields& air : sides) {
+        check(air);
+        for (QLineEdit* field :
+             {air.temperatureC, air.humidityPercent, air.moistureGPerKg, air.enthalpyKJPerKg})
+            connect(field, &QLineEdit::textChanged, this, [air] { check(air); });
+    }
+}
+
+} // namespace kelvora::ui

@@ -1,0 +1,86 @@
+// The moist-air check: saturated air against a published psychrometric table,
+// and inputs the check does not cover. The main window's first texts, which
+// agree, are checked where its notes show them (tst_Notes).
+
+#include "core/MoistAir.h"
+
+#include <QTest>
+
+#include <array>
+#include <cfenv>
+#include <cmath>
+
+using namespace kelvora;
+
+class tst_MoistAir : public QObject {
+    Q_OBJECT
+
+private slots:
+    void saturatedAirAsTabulated_data();
+    void saturatedAirAsTabulated();
+    void uncoveredInputsGiveNothing_data();
+    void uncoveredInputsGiveNothing();
+};
+
+// ASHRAE Handbook—Fundamentals (SI), chapter 1, table 2, moist air at
+// 101.325 kPa: humidity ratio (g/kg) and enthalpy (kJ/kg) at saturation. The
+// table includes the enhancement factor, which the check leaves out, so they
+// agree within 1 %.
+void tst_MoistAir::saturatedAirAsTabulated_data() {
+    QTest::addColumn<double>("temperatureC");
+    QTest::addColumn<double>("moistureGPerKg");
+    QTest::addColumn<double>("enthalpyKJPerKg");
+    for (const auto& [t, d, h] : {std::array{0.0, 3.789, 9.475},
+                                  {10.0, 7.661, 29.359},
+                                  {20.0, 14.758, 57.555},
+                                  {30.0, 27.329, 100.004},
+                                  {40.0, 49.141, 166.683}})
+        QTest::addRow("%g °C", t) << t << d << h;
+}
+
+void tst_MoistAir::saturatedAirAsTabulated() {
+    QFETCH(double, temperatureC);
+    QFETCH(double, moistureGPerKg);
+    QFETCH(double, enthalpyKJPerKg);
+    const double moisture = moistureContentGPerKg(temperatureC, 100.0).value_or(0.0);
+    QVERIFY2(std::abs(moisture / moistureGPerKg - 1.0) < 0.01,
+             qPrintable(QString::number(moisture)));
+    const double enthalpy = kelvora::enthalpyKJPerKg(temperatureC, moisture).value_or(0.0);
+    QVERIFY2(std::abs(enthalpy / enthalpyKJPerKg - 1.0) < 0.01,
+             qPrintable(QString::number(enthalpy)));
+}
+
+void tst_MoistAir::uncoveredInputsGiveNothing_data() {
+    QTest::addColumn<double>("temperatureC");
+    QTest::addColumn<double>("humidityPercent");
+    QTest::addColumn<double>("moistureGPerKg");
+    QTest::addColumn<bool>("moistureGiven");
+    QTest::addColumn<bool>("enthalpyGiven");
+    QTest::newRow("humidity above 100") << 25.0 << 100.5 << 10.0 << false << true;
+    QTest::newRow("below absolute zero") << -300.0 << 50.0 << 10.0 << false << false;
+    QTest::newRow("below freezing") << -0.5 << 50.0 << 10.0 << false << false;
+    QTest::newRow("1E300 °C") << 1e300 << 50.0 << 10.0 << false << false;
+    QTest::newRow("not a number") << std::nan("") << 50.0 << std::nan("") << false << false;
+    QTest::newRow("vapour at the total pressure") << 150.0 << 100.0 << 10.0 << false << true;
+    QTest::newRow("edges: 0 °C, humidity 0") << 0.0 << 0.0 << 0.0 << true << true;
+    QTest::newRow("edges: 200 °C, dry") << 200.0 << 0.0 << 0.0 << true << true;
+    QTest::newRow("negative moisture") << 25.0 << 50.0 << -1.0 << true << false;
+    QTest::newRow("moisture beyond any enthalpy") << 25.0 << 50.0 << 1e308 << true << false;
+}
+
+// Nothing the user types makes the check fault, nor leaves a flag raised
+// that a compute would then take for its own.
+void tst_MoistAir::uncoveredInputsGiveNothing() {
+    QFETCH(double, temperatureC);
+    QFETCH(double, humidityPercent);
+    QFETCH(double, moistureGPerKg);
+    QFETCH(bool, moistureGiven);
+    QFETCH(bool, enthalpyGiven);
+    std::feclearexcept(FE_ALL_EXCEPT);
+    QCOMPARE(moistureContentGPerKg(temperatureC, humidityPercent).has_value(), moistureGiven);
+    QCOMPARE(kelvora::enthalpyKJPerKg(temperatureC, moistureGPerKg).has_value(), enthalpyGiven);
+    QCOMPARE(std::fetestexcept(FE_ALL_EXCEPT), 0);
+}
+
+QTEST_MAIN(tst_MoistAir)
+#include "tst_MoistAir.moc"
