@@ -72,6 +72,11 @@ bool activateOnX11(const QWidget* window) {
     return true;
 }
 
+// What the window manager does (framing, mapping, activating) takes seconds
+// on a loaded machine, the more under the sanitizers; the waits end as soon
+// as it is done, so a long limit costs nothing when all is well.
+constexpr int windowManagerMs = 20000;
+
 } // namespace
 
 MessageBoxAnswerer::MessageBoxAnswerer()
@@ -127,22 +132,25 @@ QWidget* SessionTest::openCalculator(int entry) {
 }
 
 bool waitUntilShown(QWidget* window) {
-    if (!QTest::qWaitForWindowExposed(window))
+    if (!QTest::qWaitForWindowExposed(window, windowManagerMs))
         return false;
     // The frame margins become known once the window manager has framed the
     // window; a window without a frame has none to wait for.
     if (window->windowFlags().testFlag(Qt::FramelessWindowHint))
         return true;
-    return QTest::qWaitFor([window] {
-        return window->windowHandle() != nullptr &&
-               !window->windowHandle()->frameMargins().isNull();
-    });
+    return QTest::qWaitFor(
+        [window] {
+            return window->windowHandle() != nullptr &&
+                   !window->windowHandle()->frameMargins().isNull();
+        },
+        windowManagerMs);
 }
 
 bool activate(QWidget* window) {
     if (!activateOnX11(window))
         window->activateWindow();
-    return QTest::qWaitFor([window] { return QApplication::activeWindow() == window; });
+    return QTest::qWaitFor([window] { return QApplication::activeWindow() == window; },
+                           windowManagerMs);
 }
 
 QRect pixels(const QWidget* window, const QRect& twips) {
