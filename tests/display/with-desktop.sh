@@ -91,7 +91,9 @@ for attempt in 1 2 3; do
     pids=()
     if ((attempt == 3 || SECONDS >= deadline)); then
         said=$(tail -n1 "$scratch/$log.log")
-        echo "with-desktop.sh: no $missing after $attempt attempts${said:+ ($log: $said)}" >&2
+        when="within a minute"
+        ((attempt < 3)) || when="after 3 attempts"
+        echo "with-desktop.sh: no $missing $when${said:+ ($log: $said)}" >&2
         exit 2
     fi
 done
@@ -103,11 +105,12 @@ fi
 export QT_QPA_PLATFORM=xcb
 # In the background, so that a signal reaches the traps while it runs; a
 # background job of this script is no group leader, so setsid needs no fork
-# and its process is the group's.
+# and its process is the group's. The command leaves a mark once on the bus.
 group=starting
-setsid dbus-run-session -- "$@" &
+setsid dbus-run-session -- sh -c ': >"$0" && exec "$@"' "$scratch/on-bus" "$@" &
 group=$!
 pids=("$group" "${pids[@]}")
 status=0
 wait "$group" || status=$?
+[ -e "$scratch/on-bus" ] || { echo "with-desktop.sh: no session bus (dbus-daemon)" >&2; exit 2; }
 exit "$status"
