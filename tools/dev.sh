@@ -13,7 +13,8 @@ run | test) ;;
     ;;
 esac
 
-packages=(cmake g++ make pkg-config qt6-base-dev qt6-qpa-plugins libgl-dev
+# The window tests, configured with the program, talk to the X server through xcb.
+packages=(cmake g++ make pkg-config qt6-base-dev qt6-qpa-plugins libgl-dev libxcb1-dev
     fonts-liberation2 fontconfig)
 # The tests also check that the sources keep their committed format, build and
 # validate the Debian package, and run the fuzzer, which needs clang with its
@@ -21,8 +22,8 @@ packages=(cmake g++ make pkg-config qt6-base-dev qt6-qpa-plugins libgl-dev
 [ "$mode" = test ] && packages+=(clang-format dpkg-dev file desktop-file-utils appstream
     clang libclang-rt-14-dev libbenchmark-dev)
 # The window tests run again on a desktop of their own (an X server with a
-# window manager), and the screen-reader test talks to the program over its
-# own session and accessibility buses through AT-SPI.
+# window manager and a private session bus), and the screen-reader test talks
+# to the program over that bus and its own accessibility bus through AT-SPI.
 [ "$mode" = test ] && packages+=(xvfb openbox x11-utils dbus-daemon dbus-bin
     at-spi2-core python3-pyatspi)
 missing=()

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs the program as a screen reader's user meets it: on a desktop of its own
-# (tests/display/with-desktop.sh), with a private D-Bus session and its own
-# accessibility bus, the program's accessibility bridge on, and
+# (tests/display/with-desktop.sh, which brings the private D-Bus session), with
+# its own accessibility bus, the program's accessibility bridge on, and
 # screen_reader.py walking and working it through AT-SPI. Fails, never skips,
 # when something it needs is missing.
 #
@@ -16,11 +16,9 @@ bus_launcher=/usr/libexec/at-spi-bus-launcher
 
 if [ "${1:-}" != --inside ]; then
     (($# == 1)) || { echo "usage: bash tests/atspi/run-screen-reader.sh PATH/TO/kelvora" >&2; exit 2; }
-    command -v dbus-run-session >/dev/null && [ -x "$bus_launcher" ] &&
-        "$python" -c 'import pyatspi' 2>/dev/null ||
-        { echo "run-screen-reader.sh: needs dbus-daemon, at-spi2-core and python3-pyatspi" >&2; exit 1; }
-    exec bash "$here/../display/with-desktop.sh" \
-        dbus-run-session -- bash "$here/run-screen-reader.sh" --inside "$1"
+    [ -x "$bus_launcher" ] && "$python" -c 'import pyatspi' 2>/dev/null ||
+        { echo "run-screen-reader.sh: needs at-spi2-core and python3-pyatspi" >&2; exit 1; }
+    exec bash "$here/../display/with-desktop.sh" bash "$here/run-screen-reader.sh" --inside "$1"
 fi
 
 # Inside the session bus, on the desktop. The accessibility bus is started
@@ -29,10 +27,11 @@ log=$(mktemp)
 "$bus_launcher" --launch-immediately >/dev/null 2>&1 &
 launcher=$!
 trap 'kill $launcher 2>/dev/null; rm -f "$log"' EXIT
-for _ in $(seq 300); do
+for try in $(seq 301); do
     dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
         org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null |
         grep -q 'boolean true' && break
+    ((try <= 300)) || { echo "run-screen-reader.sh: no accessibility bus after 15 s" >&2; exit 1; }
     sleep 0.05
 done
 

@@ -1,25 +1,45 @@
 #!/usr/bin/env bash
 # Runs one command on a desktop of its own: a private Xvfb screen managed by
-# openbox, so that the windows meet a real window manager (mapping, placing,
-# activating and stacking them) as on a user's desktop. Each run takes a free
-# display number, so several may run side by side.
+# openbox, and a private D-Bus session, so that the windows meet a real window
+# manager (mapping, placing, activating and stacking them) as on a user's
+# desktop, and Qt finds the session bus it looks for on X11 rather than
+# starting one that would outlive the run. Each run takes a free display
+# number, so several may run side by side.
 #
 #   bash tests/display/with-desktop.sh COMMAND [ARGS...]
 #
-# The command runs with DISPLAY set and QT_QPA_PLATFORM=xcb; the script exits
-# with its status after stopping openbox and the server, whatever happens.
+# The command runs with DISPLAY, DBUS_SESSION_BUS_ADDRESS and QT_QPA_PLATFORM=xcb
+# set; the script exits with its status after stopping everything it started,
+# whatever happens. A desktop that does not come up within a minute fails the
+# run with one line naming what is missing.
 set -euo pipefail
 
 (($# > 0)) || { echo "usage: bash tests/display/with-desktop.sh COMMAND [ARGS...]" >&2; exit 2; }
-for tool in Xvfb openbox xprop; do
-    command -v "$tool" >/dev/null ||
-        { echo "with-desktop.sh: $tool not found (Debian: xvfb, openbox, x11-utils)" >&2; exit 2; }
+for tool in Xvfb:xvfb openbox:openbox xprop:x11-utils setsid:util-linux \
+    dbus-run-session:dbus-bin dbus-daemon:dbus-daemon; do
+    command -v "${tool%:*}" >/dev/null ||
+        { echo "with-desktop.sh: ${tool%:*} not found (Debian: ${tool#*:})" >&2; exit 2; }
 done
 
 scratch=$(mktemp -d "${TMPDIR:-/tmp}/with-desktop.XXXXXX")
 pids=()
+# The command runs in a process group of its own, with its bus and whatever
+# the bus starts for it (the accessibility bus): all of it ends together.
+group=
+stop_group() {
+    [ -n "$group" ] || return 0
+    # A signal between the start and keeping its process number.
+    [ "$group" != starting ] || group=$!
+    kill -TERM -- "-$group" 2>/dev/null || return 0
+    for _ in $(seq 100); do
+        kill -0 -- "-$group" 2>/dev/null || return 0
+        sleep 0.05
+    done
+    kill -KILL -- "-$group" 2>/dev/null || true
+}
 cleanup() {
     trap '' HUP INT TERM # a second signal must not cut the cleanup short
+    stop_group
     for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
     for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null || true; done
     rm -rf "$scratch"
@@ -29,12 +49,13 @@ trap 'exit 129' HUP
 trap 'exit 130' INT
 trap 'exit 143' TERM
 
-# Polls a command while the process PID lives, for up to 30 s, the longest a
-# loaded machine (ctest -j) takes.
+# Polls a command while the process PID lives, until the desktop's minute is
+# up: a loaded machine (ctest -j) has taken up to 30 s for one step.
+deadline=$((SECONDS + 60))
 await() {
     local pid=$1
     shift
-    for _ in $(seq 600); do
+    while ((SECONDS < deadline)); do
         "$@" >/dev/null 2>&1 && return 0
         kill -0 "$pid" 2>/dev/null || return 1
         sleep 0.05
@@ -42,30 +63,39 @@ await() {
     return 1
 }
 
-# A server and its window manager, or 1. With several desktops starting at
-# once, openbox has twice in some hundred runs failed to open the display its
-# server had just given, for a reason not found; a fresh start has always worked.
+# A server and its window manager, or the name of what did not come up. With
+# several desktops starting at once, openbox has twice in some hundred runs
+# failed to open the display its server had just given, for a reason not
+# found; a fresh start has always worked.
 start_desktop() {
     : >"$scratch/display"
     # -displayfd: the first free display, written once it accepts clients.
     Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$scratch/display" \
         2>"$scratch/Xvfb.log" &
     pids=("$!" "${pids[@]}")
-    await "${pids[0]}" grep -q . "$scratch/display" || return 1
+    await "${pids[0]}" grep -q . "$scratch/display" || { missing="X server (Xvfb)" log=Xvfb; return 1; }
     export DISPLAY=":$(head -n1 "$scratch/display")"
     # Its stock configuration, not one left in a home folder.
     XDG_CONFIG_HOME="$scratch/config" openbox --sm-disable >"$scratch/openbox.log" 2>&1 &
     pids=("$!" "${pids[@]}")
     # A window manager names its check window on the root once it manages the screen.
-    await "${pids[0]}" sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"'
+    await "${pids[0]}" sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' ||
+        { missing="window manager (openbox on $DISPLAY)" log=openbox; return 1; }
 }
 
+missing= log=
 for attempt in 1 2 3; do
     start_desktop && break
-    cat "$scratch/Xvfb.log" "$scratch/openbox.log" >&2 2>/dev/null || true
     for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null || true; done
     pids=()
-    ((attempt < 3)) || { echo "with-desktop.sh: no desktop after 3 attempts" >&2; exit 2; }
+    if ((attempt == 3 || SECONDS >= deadline)); then
+        said=$(tail -n1 "$scratch/$log.log")
+        when="within a minute"
+        ((attempt < 3)) || when="after 3 attempts"
+        echo "with-desktop.sh: no $missing $when${said:+ ($log: $said)}" >&2
+        exit 2
+    fi
 done
 
 if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
@@ -73,9 +103,14 @@ if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
     mkdir -m 0700 "$XDG_RUNTIME_DIR"
 fi
 export QT_QPA_PLATFORM=xcb
-# In the background, so that a signal reaches the traps while it runs.
-"$@" &
-pids=("$!" "${pids[@]}")
+# In the background, so that a signal reaches the traps while it runs; a
+# background job of this script is no group leader, so setsid needs no fork
+# and its process is the group's. The command leaves a mark once on the bus.
+group=starting
+setsid dbus-run-session -- sh -c ': >"$0" && exec "$@"' "$scratch/on-bus" "$@" &
+group=$!
+pids=("$group" "${pids[@]}")
 status=0
-wait "${pids[0]}" || status=$?
+wait "$group" || status=$?
+[ -e "$scratch/on-bus" ] || { echo "with-desktop.sh: no session bus (dbus-daemon)" >&2; exit 2; }
 exit "$status"

@@ -78,10 +78,11 @@ private:
 // window does not get there.
 [[nodiscard]] bool waitUntilShown(QWidget* window);
 
-// Makes the window the active one, as the user does by clicking it, and waits
-// until the program has heard so (on a desktop, the window manager grants it
-// a moment later). A window shown above its owner counts as the owner being
-// active for QWidget::isActiveWindow, not here. False when it does not happen.
+// Makes the window the active one, as the user does by clicking it or its
+// taskbar entry, and waits until the program has heard so (on a desktop, the
+// window manager grants it a moment later). A window shown above its owner
+// counts as the owner being active for QWidget::isActiveWindow, not here.
+// False when it does not happen.
 [[nodiscard]] bool activate(QWidget* window);
 
 // A rectangle in twips, in the window's logical pixels.
