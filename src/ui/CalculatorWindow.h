@@ -16,6 +16,8 @@
 #include <QWidget>
 
 #include <cstddef>
+#include <map>
+#include <vector>
 
 class QAbstractButton;
 class QCloseEvent;
@@ -63,7 +65,7 @@ protected:
     // is written, rounded to whole watts, into the room. A result that did
     // not pass has had its message shown and is not written; the handler
     // then returns and the window stays open.
-    [[nodiscard]] bool deliver(FaultCheck& faults, ResultKind kind, double resultW);
+    [[nodiscard]] bool deliver(FaultCheck& faults, ResultKind kind, const Worked& result);
 
     // A successful compute is over: the window steps aside and keeps its texts.
     void endVisit();
@@ -77,11 +79,16 @@ protected:
 
 private:
     void placeBesideOwner();
+    [[nodiscard]] RoomValuesUsed roomValuesUsed() const;
 
     Room& room_;
     std::size_t entry_;
     QAbstractButton* computeButton_ = nullptr;
     bool placed_ = false;
+    // What a result goes on to remember of the room: the copies as the
+    // compute reads them, and what it read from the room itself, last time.
+    std::vector<std::pair<QLineEdit*, RoomValue>> copies_;
+    mutable std::map<RoomValue, double> readFromRoom_;
 };
 
 } // namespace kelvora::ui

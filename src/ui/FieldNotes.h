@@ -18,10 +18,12 @@ class QWidget;
 namespace kelvora::ui {
 
 enum class NoteSource {
-    Value,  // the number a calculation reads from the field
-    Fixed,  // what the field or list is for, set once
-    Copy,   // a copy of a room field that no longer agrees with it
-    Totals, // totals that no longer add up what they should
+    Value,   // the number a calculation reads from the field
+    Fixed,   // what the field or list is for, set once
+    Copy,    // a copy of a room field that no longer agrees with it
+    Totals,  // totals that no longer add up what they should
+    Working, // how a result came about, or that it was typed; shown first
+    Stale,   // a result computed with room values the room no longer holds
 };
 
 enum class NoteLook {
@@ -32,7 +34,8 @@ enum class NoteLook {
 };
 
 // Sets the source's note on the control, replacing what that source said
-// before; an empty text takes the note away.
+// before; an empty text takes the note away. A note longer than a tooltip can
+// sensibly show is cut short with "…".
 void setNote(QWidget* control, NoteSource source, const QString& text, NoteLook look);
 
 // The field tells, whenever its text changes, the number a calculation reads

@@ -83,6 +83,7 @@ void tst_Kelvora::startsWithTheRoomRecord_data() {
         {"tinh", "Tính"},
         {"cmdxoa", "Xoá"},
         {"cmdthoat", "Thoát"},
+        {"cmdsaochep", "Sao chép"},
     };
     for (const auto& [name, text] : texts)
         QTest::newRow(name) << name << QString::fromUtf8(text);
@@ -159,6 +160,7 @@ void tst_Kelvora::tabVisitsTheFieldsInOrder() {
         "txtq7max",
         "cmdxoa",
         "cmdthoat",
+        "cmdsaochep",
         "loaiQ",
     };
     QApplication::setActiveWindow(window);
