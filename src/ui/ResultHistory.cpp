@@ -151,11 +151,13 @@ QString ResultHistory::staleness(const Result& result) const {
     const FlagsKept flags;
     QStringList changes;
     for (const auto& [value, usedNumber] : result.used) {
-        const double now = fieldValue(room_.text(value));
+        const QString shown = room_.text(value);
+        const double now = fieldValue(shown);
+        // A number beyond range is named as typed; setNote cuts a long text short.
         if (now != usedNumber)
             changes << QStringLiteral("%1 tính với %2, cửa sổ chính hiện ghi %3")
                            .arg(roomValueName(value), fromStd(numberText(usedNumber)),
-                                fromStd(numberText(now)));
+                                std::isfinite(now) ? fromStd(numberText(now)) : shown);
     }
     return changes.isEmpty()
                ? QString()

@@ -41,6 +41,7 @@ private slots:
     void copiesTheRoom();
     void hugeTexts_data();
     void hugeTexts();
+    void notesNeverFailACompute();
 
 private:
     void computeSampleRoom() {
@@ -253,21 +254,43 @@ void tst_Workings::hugeTexts_data() {
     QTest::addColumn<QString>("text");
     QTest::newRow("beyond the double range") << "1E999";
     QTest::newRow("30 000 characters") << QStringLiteral("12 ") + QString(30000, u'x');
+    QTest::newRow("30 000 digits") << QStringLiteral("1") + QString(30000, u'0');
 }
 
+// Pasted, as a user would, into a result and into a room field a result was
+// computed with: every note stays short, and the copy holds the text whole.
 void tst_Workings::hugeTexts() {
     QFETCH(QString, text);
+    QString failure;
+    QVERIFY2(visit(*window, sampleRoom()[1], Input::Mouse, failure), qPrintable(failure));
     QGuiApplication::clipboard()->setText(text);
-    QTest::mouseClick(window->txtq7max, Qt::LeftButton);
-    QTest::keyClick(window->txtq7max, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(window->txtq7max, Qt::Key_V, Qt::ControlModifier); // pasted, as typed
-    QCOMPARE(window->txtq7max->text(), text);
+    for (QLineEdit* field : {window->txtq7max, window->txtdientich}) {
+        QTest::mouseClick(field, Qt::LeftButton);
+        QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(field->text(), text);
+    }
     QVERIFY(window->txtq7max->toolTip().contains(typed));
+    QVERIFY(window->txtQ2->toolTip().contains(QStringLiteral("Chưa tính lại: ")));
     clickButton(window->tinh);
-    QVERIFY(window->txtqtongmax->toolTip().size() < 1100);
+    for (const QLineEdit* noted : {window->txtQ2, window->txtq7max, window->txtqtongmax})
+        QVERIFY(noted->toolTip().size() <= 1000 + 200);
     clickButton(window->cmdsaochep);
     QVERIFY(QGuiApplication::clipboard()->text().contains(
         QStringLiteral("Nhiệt do bức xạ qua mái Q7\t0\t") + text));
+}
+
+// A result's note reads the room again whenever a result is written, here
+// between the glazing's peak and its average.
+void tst_Workings::notesNeverFailACompute() {
+    QString failure;
+    QVERIFY2(visit(*window, sampleRoom()[1], Input::Mouse, failure), qPrintable(failure));
+    retype(window->txtdientich, QStringLiteral("1E999"));
+    QVERIFY(window->txtQ2->toolTip().endsWith(
+        QStringLiteral("diện tích phòng tính với 60, cửa sổ chính hiện ghi 1E999")));
+    QVERIFY2(visit(*window, sampleRoom()[4], Input::Mouse, failure), qPrintable(failure));
+    QCOMPARE(answerer->messages(), QStringList{});
+    QCOMPARE(window->txtQ5->text(), QStringLiteral("1076"));
 }
 
 QTEST_MAIN(tst_Workings)
