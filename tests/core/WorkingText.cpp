@@ -3,99 +3,91 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <optional>
+#include <string>
 #include <string_view>
 
 namespace kelvora::test {
 
 namespace {
 
+// A reader that stops trusting the text at the first thing it cannot read.
 class Reader {
 public:
     explicit Reader(std::string_view text)
         : text_(text) {}
 
     std::optional<double> whole() {
-        const std::optional<double> value = sum();
-        return position_ == text_.size() ? value : std::nullopt;
+        const double value = sum();
+        return ok_ && at_ == text_.size() ? std::optional(value) : std::nullopt;
     }
 
 private:
     bool take(std::string_view token) {
-        if (!text_.substr(position_).starts_with(token))
-            return false;
-        position_ += token.size();
-        return true;
+        const bool there = text_.substr(at_).starts_with(token);
+        at_ += there ? token.size() : 0;
+        return there;
     }
+    void expect(std::string_view token) { ok_ = take(token) && ok_; }
 
-    std::optional<double> sum() {
-        std::optional<double> value = product();
-        while (value) {
+    double sum() {
+        double value = product();
+        while (ok_)
             if (take(" + "))
-                value = combine(value, product(), [](double a, double b) { return a + b; });
+                value = value + product();
             else if (take(" − "))
-                value = combine(value, product(), [](double a, double b) { return a - b; });
+                value = value - product();
             else
                 break;
-        }
         return value;
     }
 
-    std::optional<double> product() {
-        std::optional<double> value = factor();
-        while (value) {
+    double product() {
+        double value = factor();
+        while (ok_)
             if (take(" × "))
-                value = combine(value, factor(), [](double a, double b) { return a * b; });
+                value = value * factor();
             else if (take(" / "))
-                value = combine(value, factor(), [](double a, double b) { return a / b; });
+                value = value / factor();
             else
                 break;
-        }
         return value;
     }
 
-    std::optional<double> factor() {
+    double factor() {
         if (take("max(")) {
-            const std::optional<double> a = sum();
-            const std::optional<double> b = take(", ") ? sum() : std::nullopt;
-            if (!take(")"))
-                return std::nullopt;
-            return combine(a, b, [](double x, double y) { return x < y ? y : x; });
+            const double a = sum();
+            expect(", ");
+            const double b = sum();
+            expect(")");
+            return a < b ? b : a;
         }
         if (take("(")) {
-            const std::optional<double> value = sum();
-            return take(")") ? value : std::nullopt;
+            const double value = sum();
+            expect(")");
+            return value;
         }
         // As written, whatever the locale: '.' and an exponent "E+15".
-        const std::string_view rest = text_.substr(position_);
         double value = 0;
-        const auto [end, error] = std::from_chars(rest.data(), rest.data() + rest.size(), value);
-        if (error != std::errc())
-            return std::nullopt;
-        position_ += static_cast<std::size_t>(end - rest.data());
+        const auto [end, error] =
+            std::from_chars(text_.data() + at_, text_.data() + text_.size(), value);
+        ok_ = ok_ && error == std::errc();
+        at_ = static_cast<std::size_t>(end - text_.data());
         return value;
-    }
-
-    template <class Operation>
-    static std::optional<double> combine(std::optional<double> a, std::optional<double> b,
-                                         Operation operation) {
-        if (!a || !b)
-            return std::nullopt;
-        return operation(*a, *b);
     }
 
     std::string_view text_;
-    std::size_t position_ = 0;
+    std::size_t at_ = 0;
+    bool ok_ = true;
 };
 
 } // namespace
 
-std::optional<double> evaluateWorking(const std::string& working) {
-    const std::size_t steps = working.rfind("; ");
-    return Reader(steps == std::string::npos ? working : working.substr(steps + 2)).whole();
-}
-
 bool readsAsItsValue(const Worked& worked) {
-    const std::optional<double> read = evaluateWorking(worked.text());
+    const std::string& working = worked.text();
+    const std::size_t steps = working.rfind("; ");
+    const std::optional<double> read =
+        Reader(steps == std::string::npos ? working : working.substr(steps + 2)).whole();
     const double value = worked.value();
     return read && std::abs(*read - value) <= 1e-9 * std::max(1.0, std::abs(value));
 }

@@ -8,13 +8,7 @@
 
 #include "core/Worked.h"
 
-#include <optional>
-#include <string>
-
 namespace kelvora::test {
-
-// The value of the working's last step; nothing when it is not well formed.
-[[nodiscard]] std::optional<double> evaluateWorking(const std::string& working);
 
 // Whether the working, read back, gives the value it came with. Its numbers
 // are written with 15 significant digits, so the two may part in the last
