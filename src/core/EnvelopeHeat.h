@@ -6,6 +6,8 @@
 // from the room at the moment of the compute; every coefficient is a field
 // the user may change, so this module holds no constant of its own.
 
+#include "Worked.h"
+
 namespace kelvora {
 
 struct EnvelopeElement {
@@ -26,11 +28,13 @@ struct Envelope {
 };
 
 // ((A × k) × c) × Δt.
+[[nodiscard]] Worked elementHeat(const EnvelopeElement& element, const Worked& differenceK);
 [[nodiscard]] double elementHeatW(const EnvelopeElement& element, double differenceK);
 
 // The seven terms from the east wall to the floor added left to right, then
 // the door added to that sum. Δt is outdoor minus indoor: a room warmer than
-// the outside air gives a negative Q6.
+// the outside air gives a negative Q6. The working names Δt first.
+[[nodiscard]] Worked envelopeHeat(const Envelope& envelope, double outdoorC, double indoorC);
 [[nodiscard]] double envelopeHeatW(const Envelope& envelope, double outdoorC, double indoorC);
 
 } // namespace kelvora

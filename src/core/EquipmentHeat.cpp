@@ -2,11 +2,17 @@
 
 namespace kelvora {
 
+Worked equipmentHeat(const EquipmentCounts& counts) {
+    const Worked computerW(computerPowerW);
+    const Worked machineW(officeMachinePowerW);
+    return Worked(counts.computers) * computerW + Worked(counts.faxMachines) * machineW +
+           Worked(counts.printers) * machineW + Worked(counts.photocopiers) * machineW +
+           Worked(counts.scanners) * machineW + Worked(counts.projectors) * machineW +
+           Worked(counts.otherPowerW);
+}
+
 double equipmentHeatW(const EquipmentCounts& counts) {
-    return counts.computers * computerPowerW + counts.faxMachines * officeMachinePowerW +
-           counts.printers * officeMachinePowerW + counts.photocopiers * officeMachinePowerW +
-           counts.scanners * officeMachinePowerW + counts.projectors * officeMachinePowerW +
-           counts.otherPowerW;
+    return equipmentHeat(counts).value();
 }
 
 } // namespace kelvora

@@ -4,6 +4,8 @@
 // hands them here and writes the rounded watts into the room's Q1 field.
 // Counts are doubles like every quantity: 2.5 computers are 750 W.
 
+#include "Worked.h"
+
 namespace kelvora {
 
 inline constexpr double computerPowerW = 300.0; // W per computer
@@ -21,6 +23,7 @@ struct EquipmentCounts {
 };
 
 // The terms are added left to right, in the order of the fields above.
+[[nodiscard]] Worked equipmentHeat(const EquipmentCounts& counts);
 [[nodiscard]] double equipmentHeatW(const EquipmentCounts& counts);
 
 } // namespace kelvora

@@ -5,6 +5,8 @@
 // here into up to four zones, each with its transmission coefficient, and the
 // rounded watts go into the room. Small floors count as one zone.
 
+#include "Worked.h"
+
 namespace kelvora {
 
 // W/m²K of each zone, from the walls inwards.
@@ -45,6 +47,8 @@ struct Floor {
 // zone I area does; above, zones II, III and IV join as far as they are
 // positive, and where zone III is absent but zone IV is not, the last rule's
 // value stands with zone III's negative area in its sum.
+// The working names the zone areas and Δt first, then the rule's sum.
+[[nodiscard]] Worked floorHeat(const Floor& floor);
 [[nodiscard]] double floorHeatW(const Floor& floor);
 
 } // namespace kelvora

@@ -8,6 +8,8 @@
 // writes each rounded result into the room. The diagonal facades and the
 // hours of maximum radiation are shown for reference only.
 
+#include "Worked.h"
+
 namespace kelvora {
 
 // τ, how much of the radiation the glass lets through.
@@ -56,10 +58,12 @@ struct MainFacades {
 };
 
 // A × I × τ × b × k × c, multiplied left to right.
+[[nodiscard]] Worked facadeGain(const Facade& facade, const GlassCoefficients& glass);
 [[nodiscard]] double facadeGainW(const Facade& facade, const GlassCoefficients& glass);
 
 // The larger of the east and west gains plus the larger of the south and
 // north gains, compared as signed values: a negative gain loses to 0.
+[[nodiscard]] Worked glazingHeat(const MainFacades& facades, const GlassCoefficients& glass);
 [[nodiscard]] double glazingHeatW(const MainFacades& facades, const GlassCoefficients& glass);
 
 } // namespace kelvora

@@ -7,8 +7,11 @@
 // checked for a fault on its own, since the average is written before the
 // maximum is formed.
 
+#include "Worked.h"
+
 #include <optional>
 #include <span>
+#include <vector>
 
 namespace kelvora {
 
@@ -21,7 +24,20 @@ struct ComponentW {
 // The components added strictly left to right, in the order given.
 [[nodiscard]] double averageTotalW(std::span<const double> componentsW);
 
+// What each component adds to the maximum total, in order: its peak where it
+// has one. Added up (Worked::addedUp), they make the maximum total.
+[[nodiscard]] std::vector<double> maximumTermsW(std::span<const ComponentW> components);
+
 // The same sum, each component counted with its peak where it has one.
 [[nodiscard]] double maximumTotalW(std::span<const ComponentW> components);
+
+// A load as the units are sold: kW to two places, BTU/h to a whole number,
+// each rounded half to even.
+inline constexpr double wattsPerKilowatt = 1000.0;
+inline constexpr double wattsPerBtuPerHour = 0.29307107;
+inline constexpr int kilowattDecimals = 2;
+
+[[nodiscard]] double kilowatts(double loadW);
+[[nodiscard]] double btuPerHour(double loadW);
 
 } // namespace kelvora

@@ -2,13 +2,24 @@
 
 namespace kelvora {
 
+Worked infiltrationAirFlow(double volumeM3) {
+    return (Worked(volumeM3) * Worked(airFlowFactorKgPerM3H)) / Worked(secondsPerHour);
+}
+
 double infiltrationAirFlowKgPerS(double volumeM3) {
-    return (volumeM3 * airFlowFactorKgPerM3H) / secondsPerHour;
+    return infiltrationAirFlow(volumeM3).value();
+}
+
+Worked infiltrationHeat(double outdoorEnthalpyKJPerKg, double indoorEnthalpyKJPerKg,
+                        const Worked& airFlowKgPerS) {
+    return ((Worked(outdoorEnthalpyKJPerKg) - Worked(indoorEnthalpyKJPerKg)) * airFlowKgPerS) *
+           Worked(joulesPerKilojoule);
 }
 
 double infiltrationHeatW(double outdoorEnthalpyKJPerKg, double indoorEnthalpyKJPerKg,
                          double airFlowKgPerS) {
-    return ((outdoorEnthalpyKJPerKg - indoorEnthalpyKJPerKg) * airFlowKgPerS) * joulesPerKilojoule;
+    return infiltrationHeat(outdoorEnthalpyKJPerKg, indoorEnthalpyKJPerKg, Worked(airFlowKgPerS))
+        .value();
 }
 
 } // namespace kelvora

@@ -5,6 +5,8 @@
 // it back with the two enthalpies for the heat, and writes the rounded watts
 // into the room.
 
+#include "Worked.h"
+
 namespace kelvora {
 
 // kg of outside air an hour per m³ of room. The factor is not the double
@@ -20,9 +22,12 @@ inline constexpr double secondsPerHour = 3600.0;
 inline constexpr double joulesPerKilojoule = 1000.0;
 
 // (volume × factor) / 3600: the leaking air in kg/s.
+[[nodiscard]] Worked infiltrationAirFlow(double volumeM3);
 [[nodiscard]] double infiltrationAirFlowKgPerS(double volumeM3);
 
 // ((h_out − h_in) × flow) × 1000; enthalpies in kJ per kg of dry air.
+[[nodiscard]] Worked infiltrationHeat(double outdoorEnthalpyKJPerKg, double indoorEnthalpyKJPerKg,
+                                      const Worked& airFlowKgPerS);
 [[nodiscard]] double infiltrationHeatW(double outdoorEnthalpyKJPerKg, double indoorEnthalpyKJPerKg,
                                        double airFlowKgPerS);
 

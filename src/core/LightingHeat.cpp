@@ -8,8 +8,12 @@ bool isLightingStandard(double standardWPerM2) {
            standardWPerM2 == highestLightingStandardWPerM2;
 }
 
+Worked lightingHeat(double areaM2, double standardWPerM2) {
+    return Worked(areaM2) * Worked(standardWPerM2);
+}
+
 double lightingHeatW(double areaM2, double standardWPerM2) {
-    return areaM2 * standardWPerM2;
+    return lightingHeat(areaM2, standardWPerM2).value();
 }
 
 } // namespace kelvora

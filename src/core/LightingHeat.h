@@ -4,6 +4,8 @@
 // window checks the standard first (only the three tabulated values are
 // accepted), then multiplies, then writes the rounded watts into the room.
 
+#include "Worked.h"
+
 #include <string_view>
 
 namespace kelvora {
@@ -18,6 +20,7 @@ inline constexpr std::string_view lightingStandardRefusal =
 // True for exactly 10, 11 or 12 W/m²; 10.5 is not a standard.
 [[nodiscard]] bool isLightingStandard(double standardWPerM2);
 
+[[nodiscard]] Worked lightingHeat(double areaM2, double standardWPerM2);
 [[nodiscard]] double lightingHeatW(double areaM2, double standardWPerM2);
 
 } // namespace kelvora

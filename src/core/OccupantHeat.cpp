@@ -2,13 +2,23 @@
 
 namespace kelvora {
 
+Worked occupantGroupHeat(double people, double heatWPerPerson) {
+    const Worked count(people);
+    const Worked heat(heatWPerPerson);
+    const Worked halves(groupHalves);
+    return (count / halves) * heat + ((heat * Worked(secondHalfShare)) * count) / halves;
+}
+
 double occupantGroupHeatW(double people, double heatWPerPerson) {
-    return (people / groupHalves) * heatWPerPerson +
-           ((heatWPerPerson * secondHalfShare) * people) / groupHalves;
+    return occupantGroupHeat(people, heatWPerPerson).value();
+}
+
+Worked occupantHeat(const Worked& adultsHeat, const Worked& childrenHeat) {
+    return childrenHeat * Worked(childWeight) + adultsHeat;
 }
 
 double occupantHeatW(double adultsHeatW, double childrenHeatW) {
-    return childrenHeatW * childWeight + adultsHeatW;
+    return occupantHeat(Worked(adultsHeatW), Worked(childrenHeatW)).value();
 }
 
 } // namespace kelvora

@@ -8,6 +8,8 @@
 // keep their established order, since the result is rounded afterwards and a
 // regrouped sum can land on the other side of a half.
 
+#include "Worked.h"
+
 namespace kelvora {
 
 // Heat given off by one person, W, for each activity the window offers.
@@ -23,9 +25,11 @@ inline constexpr double secondHalfShare = 0.85; // of the full heat, for the sec
 inline constexpr double childWeight = 0.75;     // a child's heat against an adult's
 
 // (people / 2) × q + ((q × 0.85) × people) / 2, in this order.
+[[nodiscard]] Worked occupantGroupHeat(double people, double heatWPerPerson);
 [[nodiscard]] double occupantGroupHeatW(double people, double heatWPerPerson);
 
 // children × 0.75 + adults: the children's heat is weighted first.
+[[nodiscard]] Worked occupantHeat(const Worked& adultsHeat, const Worked& childrenHeat);
 [[nodiscard]] double occupantHeatW(double adultsHeatW, double childrenHeatW);
 
 } // namespace kelvora

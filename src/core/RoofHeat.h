@@ -6,6 +6,8 @@
 // before the average pass begins. Each part's outer surface is taken at its
 // equivalent temperature, the outdoor air warmed by the radiation it absorbs.
 
+#include "Worked.h"
+
 namespace kelvora {
 
 inline constexpr double peakRoofRadiationWPerM2 = 789.0;    // W/m², for the peak value
@@ -30,6 +32,7 @@ struct Roof {
 // One pass: each part's (area × k) × 0.78 times the difference between its
 // equivalent temperature t_out + (absorption × radiation) / 17.6 and the
 // indoor air; the vaulted part's gain plus the flat part's.
+[[nodiscard]] Worked roofHeat(const Roof& roof, double radiationWPerM2);
 [[nodiscard]] double roofHeatW(const Roof& roof, double radiationWPerM2);
 
 } // namespace kelvora

@@ -36,6 +36,7 @@ CalculatorWindow::CalculatorWindow(const CalculatorSite& site, const char* name,
 
 void CalculatorWindow::copyFromRoom(QLineEdit* field, RoomValue value) {
     field->setText(room_.text(value));
+    copies_.emplace_back(field, value);
     // The copy is the user's from now on; it only says when the room has
     // come to hold another number than it does.
     const auto compare = [this, field, value] {
@@ -50,13 +51,25 @@ void CalculatorWindow::copyFromRoom(QLineEdit* field, RoomValue value) {
 }
 
 double CalculatorWindow::roomValue(RoomValue value) const {
-    return fieldValue(room_.text(value));
+    const double read = fieldValue(room_.text(value));
+    readFromRoom_[value] = read;
+    return read;
 }
 
-bool CalculatorWindow::deliver(FaultCheck& faults, ResultKind kind, double resultW) {
-    if (!faults.passed(resultW))
+RoomValuesUsed CalculatorWindow::roomValuesUsed() const {
+    // A copy the formula did not need may hold a number out of range; reading
+    // it again must not raise a fault for the next formula to meet.
+    const FlagsKept flags;
+    RoomValuesUsed used(readFromRoom_.begin(), readFromRoom_.end());
+    for (const auto& [field, value] : copies_)
+        used.emplace_back(value, fieldValue(field));
+    return used;
+}
+
+bool CalculatorWindow::deliver(FaultCheck& faults, ResultKind kind, const Worked& result) {
+    if (!faults.passed(result.value()))
         return false;
-    room_.writeResultW(entry_, kind, resultW);
+    room_.writeResultW(entry_, kind, result, roomValuesUsed());
     return true;
 }
 

@@ -18,7 +18,9 @@
 #include <QWidget>
 
 #include <cstddef>
+#include <map>
 #include <optional>
+#include <vector>
 
 class QAbstractButton;
 class QCloseEvent;
@@ -67,7 +69,7 @@ protected:
     // is written, rounded to whole watts, into the room. A result that did
     // not pass has had its message shown and is not written; the handler
     // then returns and the window stays open.
-    [[nodiscard]] bool deliver(FaultCheck& faults, ResultKind kind, double resultW);
+    [[nodiscard]] bool deliver(FaultCheck& faults, ResultKind kind, const Worked& result);
 
     // A successful compute is over: the window steps aside and keeps its texts.
     void endVisit();
@@ -85,6 +87,7 @@ protected:
 
 private:
     void placeBesideOwner();
+    [[nodiscard]] RoomValuesUsed roomValuesUsed() const;
 
     Room& room_;
     std::size_t entry_;
@@ -93,6 +96,10 @@ private:
     QAbstractButton* computeButton_ = nullptr;
     QString whatEnables_;            // while the button is disabled
     std::optional<QPoint> placedAt_; // where it was last put beside its owner
+    // What a result goes on to remember of the room: the copies as the
+    // compute reads them, and what it read from the room itself, last time.
+    std::vector<std::pair<QLineEdit*, RoomValue>> copies_;
+    mutable std::map<RoomValue, double> readFromRoom_;
 };
 
 } // namespace kelvora::ui

@@ -12,13 +12,17 @@
 
 #include <array>
 #include <optional>
+#include <vector>
 
 namespace kelvora::ui {
 
 namespace {
 
-constexpr std::size_t sourceCount = 6;
-static_assert(static_cast<std::size_t>(NoteSource::Rule) + 1 == sourceCount);
+constexpr std::size_t sourceCount = 8;
+static_assert(static_cast<std::size_t>(NoteSource::Stale) + 1 == sourceCount);
+
+// Enough for the longest working; a field's text can be any length.
+constexpr qsizetype longestNote = 1000;
 
 // Light amber behind black text: legible, and unlike any colour the style uses.
 const QColor warningTint(255, 226, 150);
@@ -84,9 +88,15 @@ public:
         QStringList described;
         bool warning = false;
         bool greyed = false;
-        for (const std::optional<Note>& note : notes_) {
-            if (!note)
-                continue;
+        // A result's working explains the number the field shows: it leads.
+        std::vector<const Note*> ordered;
+        const std::optional<Note>& working = notes_[static_cast<std::size_t>(NoteSource::Working)];
+        if (working)
+            ordered.push_back(&*working);
+        for (const std::optional<Note>& note : notes_)
+            if (note && &note != &working)
+                ordered.push_back(&*note);
+        for (const Note* note : ordered) {
             tooltip << note->text;
             if (note->look != NoteLook::Tooltip)
                 described << note->text;
@@ -143,7 +153,9 @@ void showPick(QListWidget* list) {
 
 void setNote(QWidget* control, NoteSource source, const QString& text, NoteLook look) {
     Notes& notes = Notes::of(control);
-    notes.set(source, text.isEmpty() ? std::nullopt : std::optional<Note>(Note{text, look}));
+    const QString shown =
+        text.size() > longestNote ? text.left(longestNote - 1) + QChar(0x2026) : text;
+    notes.set(source, text.isEmpty() ? std::nullopt : std::optional<Note>(Note{shown, look}));
     notes.apply(control);
 }
 

@@ -24,6 +24,8 @@ enum class NoteSource {
     Totals,   // totals that no longer add up what they should
     AirCheck, // what the air's other values say this one should be
     Rule,     // what the control needs: a field to be filled in, a button to be enabled
+    Working,  // how a result came about, or that it was typed; shown first
+    Stale,    // a result computed with room values the room no longer holds
 };
 
 enum class NoteLook {
@@ -34,7 +36,8 @@ enum class NoteLook {
 };
 
 // Sets the source's note on the control, replacing what that source said
-// before; an empty text takes the note away.
+// before; an empty text takes the note away. A note longer than a tooltip can
+// sensibly show is cut short with "…".
 void setNote(QWidget* control, NoteSource source, const QString& text, NoteLook look);
 
 // The field tells, whenever its text changes, the number a calculation reads

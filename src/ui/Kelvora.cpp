@@ -7,6 +7,8 @@
 #include "Fields.h"
 #include "Layout.h"
 #include "ResultFrame.h"
+#include "ResultHistory.h"
+#include "RoomReport.h"
 #include "WindowAccessibility.h"
 #include "core/ArithmeticFault.h"
 #include "core/FieldText.h"
@@ -148,9 +150,13 @@ Kelvora::Kelvora(QWidget* parent)
     tinh = makeControl<QPushButton>(this, "tinh", "Tính", {2520, 5400, 1215, 495});
     cmdxoa = makeControl<QPushButton>(this, "cmdxoa", "Xoá", {3960, 5400, 1215, 495});
     cmdthoat = makeControl<QPushButton>(this, "cmdthoat", "Thoát", {5400, 5400, 1215, 495});
+    cmdsaochep = makeControl<QPushButton>(this, "cmdsaochep", "Sao chép", {6840, 5400, 1215, 495});
+    cmdsaochep->setToolTip(QString::fromUtf8(copyButtonTip));
     connect(tinh, &QPushButton::clicked, this, &Kelvora::tinh_Click);
     connect(cmdxoa, &QPushButton::clicked, this, &Kelvora::cmdxoa_Click);
     connect(cmdthoat, &QPushButton::clicked, this, &Kelvora::cmdthoat_Click);
+    connect(cmdsaochep, &QPushButton::clicked, this, &Kelvora::cmdsaochep_Click);
+    history_ = new ResultHistory(*this);
 
     chainFocus({loaiQ,
                 txtQ6,
@@ -178,7 +184,8 @@ Kelvora::Kelvora(QWidget* parent)
                 txtq5max,
                 txtq7max,
                 cmdxoa,
-                cmdthoat});
+                cmdthoat,
+                cmdsaochep});
     loaiQ->setFocus();
     showNotes();
     calculators_.makeRoomBesideOwner();
@@ -231,12 +238,15 @@ void Kelvora::watch(RoomValue value, const QObject* context, std::function<void(
             [changed = std::move(changed)] { changed(); });
 }
 
-void Kelvora::writeResultW(std::size_t entry, ResultKind kind, double resultW) {
+void Kelvora::writeResultW(std::size_t entry, ResultKind kind, const Worked& result,
+                           const RoomValuesUsed& used) {
     const ComponentRow& component = components()[entry];
     QLineEdit* Kelvora::*field =
         kind == ResultKind::Peak ? component.peakField : component.resultField;
-    if (field != nullptr)
-        writeRounded(this->*field, resultW);
+    if (field == nullptr)
+        return;
+    writeRounded(this->*field, result.value());
+    history_->computed(this->*field, result, used);
 }
 
 std::vector<double> Kelvora::componentsW() const {
@@ -333,6 +343,10 @@ void Kelvora::cmdxoa_Click() {
 
 void Kelvora::cmdthoat_Click() {
     close();
+}
+
+void Kelvora::cmdsaochep_Click() {
+    RoomReport(*this).copyToClipboard();
 }
 
 void Kelvora::loaiQ_Click() {

@@ -8,7 +8,9 @@
 // resets them. Picking an entry of the component list runs the dispatch, which
 // checks that the air conditions are filled in and shows the entry's
 // calculator while hiding the others. What the components are, and which
-// fields hold their results, comes from the components' table.
+// fields hold their results, comes from the components' table. How each
+// result came about is kept by a ResultHistory; Sao chép hands the room to a
+// RoomReport, which puts it on the clipboard as a table.
 
 #include "CalculatorWindows.h"
 #include "ComponentTable.h"
@@ -30,6 +32,8 @@ class QPushButton;
 
 namespace kelvora::ui {
 
+class ResultHistory;
+
 class Kelvora : public QWidget, public Room {
     Q_OBJECT
 
@@ -41,9 +45,11 @@ public:
 
     [[nodiscard]] QString text(RoomValue value) const override;
     void watch(RoomValue value, const QObject* context, std::function<void()> changed) override;
-    void writeResultW(std::size_t entry, ResultKind kind, double resultW) override;
+    void writeResultW(std::size_t entry, ResultKind kind, const Worked& result,
+                      const RoomValuesUsed& used) override;
 
     [[nodiscard]] const CalculatorWindows& calculators() const { return calculators_; }
+    [[nodiscard]] const ResultHistory& history() const { return *history_; }
 
     // The room: what it is and its air.
     QLabel* Label1 = nullptr;
@@ -103,6 +109,7 @@ public:
     QPushButton* tinh = nullptr;
     QPushButton* cmdxoa = nullptr;
     QPushButton* cmdthoat = nullptr;
+    QPushButton* cmdsaochep = nullptr;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -113,6 +120,7 @@ private:
     void cmdxoa_Click();
     void cmdthoat_Click();
     void loaiQ_Click();
+    void cmdsaochep_Click();
 
     void buildRoom();
     void buildResults();
@@ -127,6 +135,7 @@ private:
     void showTotalsState();
 
     CalculatorWindows calculators_;
+    ResultHistory* history_ = nullptr;
 };
 
 } // namespace kelvora::ui

@@ -3,13 +3,18 @@
 // What a calculator may do with the room, and nothing more. A calculator
 // reads the texts of the few room fields it copies at creation or reads at a
 // compute, may be told when one of them changes, and writes its results back
-// through one write that rounds them to whole watts. The main window
-// implements this; a test can put a room of its own in its place.
+// through one write that rounds them to whole watts, handing over with each
+// result its working and the room values it was computed with. The main
+// window implements this; a test can put a room of its own in its place.
+
+#include "core/Worked.h"
 
 #include <QString>
 
 #include <cstddef>
 #include <functional>
+#include <utility>
+#include <vector>
 
 class QObject;
 
@@ -24,6 +29,10 @@ enum class RoomValue {
     OutdoorEnthalpyKJPerKg,
     IndoorEnthalpyKJPerKg,
 };
+
+// The numbers a result was computed with, by the room field they came from,
+// whether copied at the calculator's creation or read at the compute.
+using RoomValuesUsed = std::vector<std::pair<RoomValue, double>>;
 
 enum class ResultKind {
     Average, // every component's result
@@ -42,9 +51,10 @@ public:
     virtual void watch(RoomValue value, const QObject* context, std::function<void()> changed) = 0;
 
     // Writes a result of the component at this entry of the components' table,
-    // rounded half to even to whole watts, over the text its field held. The
-    // caller has passed it through the fault check.
-    virtual void writeResultW(std::size_t entry, ResultKind kind, double resultW) = 0;
+    // rounded half to even to whole watts, over the text its field held, and
+    // keeps how it came about. The caller has passed it through the fault check.
+    virtual void writeResultW(std::size_t entry, ResultKind kind, const Worked& result,
+                              const RoomValuesUsed& used) = 0;
 
 protected:
     Room() = default;

@@ -57,13 +57,13 @@ frmQ1::frmQ1(const CalculatorSite& site)
 
 void frmQ1::cmdtinh_Click() {
     FaultCheck faults(this);
-    const double q1W = equipmentHeatW({.computers = fieldValue(txtsomaytinh),
-                                       .faxMachines = fieldValue(txtsomayfax),
-                                       .printers = fieldValue(txtsomayin),
-                                       .photocopiers = fieldValue(txtsomayphoto),
-                                       .scanners = fieldValue(txtsomayscan),
-                                       .projectors = fieldValue(txtsomaychieu),
-                                       .otherPowerW = fieldValue(txtcongsuatmaykhac)});
+    const Worked q1W = equipmentHeat({.computers = fieldValue(txtsomaytinh),
+                                      .faxMachines = fieldValue(txtsomayfax),
+                                      .printers = fieldValue(txtsomayin),
+                                      .photocopiers = fieldValue(txtsomayphoto),
+                                      .scanners = fieldValue(txtsomayscan),
+                                      .projectors = fieldValue(txtsomaychieu),
+                                      .otherPowerW = fieldValue(txtcongsuatmaykhac)});
     if (deliver(faults, ResultKind::Average, q1W))
         endVisit();
 }

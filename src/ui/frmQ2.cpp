@@ -79,7 +79,7 @@ void frmQ2::tinh_Click() {
         showMessage(this, lightingStandardRefusal);
         return;
     }
-    const double q2W = lightingHeatW(fieldValue(txtdientich), standardWPerM2);
+    const Worked q2W = lightingHeat(fieldValue(txtdientich), standardWPerM2);
     // Unlike the others, this calculator forgets its texts after a compute.
     if (deliver(faults, ResultKind::Average, q2W))
         close();

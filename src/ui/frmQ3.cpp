@@ -101,20 +101,20 @@ double frmQ3::showHeatPerPersonW(int row) {
 
 void frmQ3::tinh_Click() {
     FaultCheck faults(this);
-    double adultsW = 0.0;
-    double childrenW = 0.0;
+    Worked adultsW(0.0);
+    Worked childrenW(0.0);
     // Without a pick nobody counts; what was typed into txtq never does.
     if (const std::optional<int> row = selectedRow(lstloailaodong)) {
         const double heatWPerPerson = showHeatPerPersonW(*row);
         faults.restart();
-        adultsW = occupantGroupHeatW(fieldValue(txtsonguoi), heatWPerPerson);
-        if (!faults.passed(adultsW))
+        adultsW = occupantGroupHeat(fieldValue(txtsonguoi), heatWPerPerson);
+        if (!faults.passed(adultsW.value()))
             return;
-        childrenW = occupantGroupHeatW(fieldValue(txttreem), heatWPerPerson);
-        if (!faults.passed(childrenW))
+        childrenW = occupantGroupHeat(fieldValue(txttreem), heatWPerPerson);
+        if (!faults.passed(childrenW.value()))
             return;
     }
-    if (deliver(faults, ResultKind::Average, occupantHeatW(adultsW, childrenW)))
+    if (deliver(faults, ResultKind::Average, occupantHeat(adultsW, childrenW)))
         endVisit();
 }
 

@@ -65,12 +65,12 @@ void frmQ4::txtthetichphong_Change() {
 
 void frmQ4::tinh_Click() {
     FaultCheck faults(this);
-    const double airFlowKgPerS = infiltrationAirFlowKgPerS(fieldValue(txtthetichphong));
-    if (!faults.passed(airFlowKgPerS))
+    const Worked airFlowKgPerS = infiltrationAirFlow(fieldValue(txtthetichphong));
+    if (!faults.passed(airFlowKgPerS.value()))
         return;
     // The enthalpies as this window holds them, edited or not, never the room's.
-    const double q4W = infiltrationHeatW(fieldValue(txtenthanpyngoai), fieldValue(txtenthanpytrong),
-                                         airFlowKgPerS);
+    const Worked q4W =
+        infiltrationHeat(fieldValue(txtenthanpyngoai), fieldValue(txtenthanpytrong), airFlowKgPerS);
     if (deliver(faults, ResultKind::Average, q4W))
         endVisit();
 }

@@ -252,20 +252,20 @@ void frmQ5::tinh_Click() {
                                      .soiling = fieldValue(txthsbamban),
                                      .refraction = fieldValue(txthskhucxa),
                                      .shading = fieldValue(txthstanxa)};
-    const double peakW = glazingHeatW({.east = {fieldValue(txtdong), fieldValue(txtcdbxD)},
-                                       .west = {fieldValue(txttay), fieldValue(txtcdbxT)},
-                                       .south = {fieldValue(txtnam), fieldValue(txtcdbxN)},
-                                       .north = {fieldValue(txtbac), fieldValue(txtcdbxB)}},
-                                      glass);
+    const Worked peakW = glazingHeat({.east = {fieldValue(txtdong), fieldValue(txtcdbxD)},
+                                      .west = {fieldValue(txttay), fieldValue(txtcdbxT)},
+                                      .south = {fieldValue(txtnam), fieldValue(txtcdbxN)},
+                                      .north = {fieldValue(txtbac), fieldValue(txtcdbxB)}},
+                                     glass);
     // The peak stands in the room even when the average then fails.
     if (!deliver(faults, ResultKind::Peak, peakW))
         return;
     faults.restart();
-    const double averageW = glazingHeatW({.east = {fieldValue(txtdong), fieldValue(txttbd)},
-                                          .west = {fieldValue(txttay), fieldValue(txttbt)},
-                                          .south = {fieldValue(txtnam), fieldValue(txttbn)},
-                                          .north = {fieldValue(txtbac), fieldValue(txttbb)}},
-                                         glass);
+    const Worked averageW = glazingHeat({.east = {fieldValue(txtdong), fieldValue(txttbd)},
+                                         .west = {fieldValue(txttay), fieldValue(txttbt)},
+                                         .south = {fieldValue(txtnam), fieldValue(txttbn)},
+                                         .north = {fieldValue(txtbac), fieldValue(txttbb)}},
+                                        glass);
     if (deliver(faults, ResultKind::Average, averageW))
         endVisit();
 }

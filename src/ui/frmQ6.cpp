@@ -104,15 +104,15 @@ frmQ6::frmQ6(const CalculatorSite& site)
 void frmQ6::cmdtinh_Click() {
     FaultCheck faults(this);
     // The room's temperatures as they stand now, not as they stood at creation.
-    const double q6W = envelopeHeatW({.eastWall = element(txtdtdong, txthstnDong, txthsnddong),
-                                      .westWall = element(txtdttay, txthstntay, txthsndtay),
-                                      .southWall = element(txtdtnam, txthstnnam, txthsndnam),
-                                      .northWall = element(txtdtbac, txthstnbac, txthsndbac),
-                                      .glazing = element(txtdtkinh, txthstnkinh, txthsndkinh),
-                                      .ceiling = element(txtdttran, txthstntran, txthsndtran),
-                                      .floor = element(txtdtsan, txthstnsan, txthsndsan),
-                                      .door = element(txtdtcua, txthstncua, txthsndcua)},
-                                     roomValue(RoomValue::OutdoorC), roomValue(RoomValue::IndoorC));
+    const Worked q6W = envelopeHeat({.eastWall = element(txtdtdong, txthstnDong, txthsnddong),
+                                     .westWall = element(txtdttay, txthstntay, txthsndtay),
+                                     .southWall = element(txtdtnam, txthstnnam, txthsndnam),
+                                     .northWall = element(txtdtbac, txthstnbac, txthsndbac),
+                                     .glazing = element(txtdtkinh, txthstnkinh, txthsndkinh),
+                                     .ceiling = element(txtdttran, txthstntran, txthsndtran),
+                                     .floor = element(txtdtsan, txthstnsan, txthsndsan),
+                                     .door = element(txtdtcua, txthstncua, txthsndcua)},
+                                    roomValue(RoomValue::OutdoorC), roomValue(RoomValue::IndoorC));
     if (deliver(faults, ResultKind::Average, q6W))
         endVisit();
 }

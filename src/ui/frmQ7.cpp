@@ -103,10 +103,10 @@ void frmQ7::cmdtinh_Click() {
                     .indoorC = fieldValue(txtnhietdotrong)};
     // One check a pass is enough: the status flags keep what any step raised.
     // The peak goes in first and stays, even when the average pass then fails.
-    if (!deliver(faults, ResultKind::Peak, roofHeatW(roof, peakRoofRadiationWPerM2)))
+    if (!deliver(faults, ResultKind::Peak, roofHeat(roof, peakRoofRadiationWPerM2)))
         return;
     faults.restart();
-    if (deliver(faults, ResultKind::Average, roofHeatW(roof, averageRoofRadiationWPerM2)))
+    if (deliver(faults, ResultKind::Average, roofHeat(roof, averageRoofRadiationWPerM2)))
         endVisit();
 }
 

@@ -72,10 +72,10 @@ void frmQ8::Form_Load() {
 void frmQ8::tinh_Click() {
     FaultCheck faults(this);
     // The status flags keep what any zone area or rule raised, so one check covers them.
-    const double q8W = floorHeatW({.lengthM = fieldValue(txtchieudai),
-                                   .widthM = fieldValue(txtchieurong),
-                                   .outdoorC = fieldValue(txtnhietdongoai),
-                                   .indoorC = fieldValue(txtnhietdotrong)});
+    const Worked q8W = floorHeat({.lengthM = fieldValue(txtchieudai),
+                                  .widthM = fieldValue(txtchieurong),
+                                  .outdoorC = fieldValue(txtnhietdongoai),
+                                  .indoorC = fieldValue(txtnhietdotrong)});
     if (deliver(faults, ResultKind::Average, q8W))
         endVisit();
 }

@@ -6,6 +6,7 @@
 #include "core/FieldText.h"
 #include "core/HeatBalance.h"
 #include "core/LightingHeat.h"
+#include "core/WorkingText.h"
 
 #include <QTest>
 
@@ -64,6 +65,8 @@ void tst_Formulas::equipmentHeat() {
     QFETCH(EquipmentCounts, counts);
     QFETCH(QString, shown);
     QCOMPARE(QString::fromStdString(numberText(roundHalfEven(equipmentHeatW(counts), 0))), shown);
+    QVERIFY2(test::readsAsItsValue(kelvora::equipmentHeat(counts)),
+             kelvora::equipmentHeat(counts).text().c_str());
 }
 
 void tst_Formulas::lightingStandard_data() {
@@ -100,6 +103,7 @@ void tst_Formulas::lightingHeat() {
     QFETCH(QString, shown);
     QCOMPARE(QString::fromStdString(numberText(roundHalfEven(lightingHeatW(areaM2, standard), 0))),
              shown);
+    QVERIFY(test::readsAsItsValue(kelvora::lightingHeat(areaM2, standard)));
 }
 
 void tst_Formulas::totals_data() {

@@ -6,6 +6,7 @@
 #include "core/EnvelopeHeat.h"
 #include "core/FieldText.h"
 #include "core/GlazingHeat.h"
+#include "core/WorkingText.h"
 
 #include <QTest>
 
@@ -96,6 +97,8 @@ void tst_GridFormulas::glazingHeat() {
     QFETCH(GlassCoefficients, glass);
     QFETCH(QString, q5);
     QCOMPARE(shown(glazingHeatW(facades, glass)), q5);
+    QVERIFY2(test::readsAsItsValue(kelvora::glazingHeat(facades, glass)),
+             kelvora::glazingHeat(facades, glass).text().c_str());
 }
 
 void tst_GridFormulas::envelopeHeat_data() {
@@ -143,6 +146,8 @@ void tst_GridFormulas::envelopeHeat() {
     QFETCH(double, indoorC);
     QFETCH(QString, q6);
     QCOMPARE(shown(envelopeHeatW(envelope, outdoorC, indoorC)), q6);
+    const Worked worked = kelvora::envelopeHeat(envelope, outdoorC, indoorC);
+    QVERIFY2(test::readsAsItsValue(worked), worked.text().c_str());
 }
 
 void tst_GridFormulas::overflowIsAFault_data() {

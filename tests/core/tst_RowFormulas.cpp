@@ -7,6 +7,7 @@
 #include "core/InfiltrationHeat.h"
 #include "core/OccupantHeat.h"
 #include "core/RoofHeat.h"
+#include "core/WorkingText.h"
 
 #include <QTest>
 
@@ -67,6 +68,9 @@ void tst_RowFormulas::occupantHeat() {
     const double q3W = occupantHeatW(occupantGroupHeatW(adults, heatWPerPerson),
                                      occupantGroupHeatW(children, heatWPerPerson));
     QCOMPARE(text(q3W, false), exact);
+    const Worked worked = kelvora::occupantHeat(occupantGroupHeat(adults, heatWPerPerson),
+                                                occupantGroupHeat(children, heatWPerPerson));
+    QVERIFY2(test::readsAsItsValue(worked), worked.text().c_str());
     QCOMPARE(text(q3W), q3);
 }
 
@@ -106,6 +110,8 @@ void tst_RowFormulas::infiltrationHeat() {
     QFETCH(double, justBelow);
     const double q4W = infiltrationHeatW(outdoor, indoor, infiltrationAirFlowKgPerS(volumeM3));
     QCOMPARE(text(q4W), q4);
+    const Worked worked = kelvora::infiltrationHeat(outdoor, indoor, infiltrationAirFlow(volumeM3));
+    QVERIFY2(test::readsAsItsValue(worked), worked.text().c_str());
     if (justBelow != 0.0)
         QVERIFY(q4W < justBelow && justBelow - q4W < 1e-9);
 }
@@ -148,6 +154,9 @@ void tst_RowFormulas::roofHeat() {
                     .indoorC = indoorC};
     QCOMPARE(text(roofHeatW(roof, peakRoofRadiationWPerM2)), peak);
     QCOMPARE(text(roofHeatW(roof, averageRoofRadiationWPerM2)), average);
+    for (const double radiation : {peakRoofRadiationWPerM2, averageRoofRadiationWPerM2})
+        QVERIFY2(test::readsAsItsValue(kelvora::roofHeat(roof, radiation)),
+                 kelvora::roofHeat(roof, radiation).text().c_str());
 }
 
 void tst_RowFormulas::floorHeat_data() {
@@ -188,6 +197,8 @@ void tst_RowFormulas::floorHeat() {
     QFETCH(double, indoorC);
     QFETCH(QString, q8);
     QCOMPARE(text(floorHeatW({lengthM, widthM, outdoorC, indoorC})), q8);
+    const Worked worked = kelvora::floorHeat({lengthM, widthM, outdoorC, indoorC});
+    QVERIFY2(test::readsAsItsValue(worked), worked.text().c_str());
 }
 
 QTEST_APPLESS_MAIN(tst_RowFormulas)

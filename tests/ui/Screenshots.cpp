@@ -3,14 +3,16 @@
 // Tính is pressed; the main window with every result and both totals; then a
 // room field typed as a reader would misread it, and the roof calculator
 // whose copied temperature no longer matches the room, each with the tooltip
-// of the field the mouse rests on; the outdoor air checked against itself,
-// and a disabled Tính that Enter met. Run it through tools/render-screenshots.sh,
-// never by hand-editing the images.
+// of the field the mouse rests on; a result's working, a result that no
+// longer holds, and the copied room as a word processor shows it; the outdoor
+// air checked against itself, and a disabled Tính that Enter met. Run it
+// through tools/render-screenshots.sh, never by hand-editing the images.
 
 #include "SampleRoom.h"
 #include "UiDriver.h"
 #include "ui/CalculatorWindow.h"
 #include "ui/Kelvora.h"
+#include "ui/RoomReport.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -24,6 +26,7 @@
 #include <QRect>
 #include <QString>
 #include <QTest>
+#include <QTextDocument>
 #include <QToolTip>
 
 #include <array>
@@ -128,12 +131,31 @@ bool workThrough(kelvora::ui::Kelvora& room, const QDir& folder) {
     return save(room.grab(), folder, "main-window.png");
 }
 
+// The envelope's result with its working, and the room as Sao chép copies it,
+// its HTML shown as a word processor would paste it.
+bool showWorking(kelvora::ui::Kelvora& room, const QDir& folder) {
+    if (!save(hovering(&room, room.txtQ6), folder, "working.png"))
+        return false;
+    constexpr int pageWidthPx = 1100;
+    QTextDocument page;
+    page.setHtml(kelvora::ui::RoomReport(room).html());
+    page.setTextWidth(pageWidthPx);
+    QPixmap picture(page.size().toSize());
+    picture.fill(Qt::white);
+    {
+        QPainter painter(&picture);
+        page.drawContents(&painter);
+    }
+    return save(picture, folder, "pasted-table.png");
+}
+
 // A comma typed for a decimal point, and an outdoor temperature changed after
 // the roof calculator copied the old one.
 bool showWarnings(kelvora::ui::Kelvora& room, const QDir& folder) {
     retype(room.txtdientich, QStringLiteral("48,5"));
     retype(room.txtnhietdongoai, QStringLiteral("37"));
-    if (!save(hovering(&room, room.txtdientich), folder, "warning-main-window.png"))
+    if (!save(hovering(&room, room.txtdientich), folder, "warning-main-window.png") ||
+        !save(hovering(&room, room.txtQ6), folder, "stale-result.png"))
         return false;
 
     clickEntry(room.loaiQ, roofEntry);
@@ -178,6 +200,7 @@ int main(int argc, char* argv[]) {
     room.show();
     if (!QTest::qWaitForWindowExposed(&room))
         return 1;
-    return workThrough(room, folder) && showWarnings(room, folder) && showChecks(room, folder) ? 0
-                                                                                               : 1;
+    const bool rendered = workThrough(room, folder) && showWorking(room, folder) &&
+                          showWarnings(room, folder) && showChecks(room, folder);
+    return rendered ? 0 : 1;
 }

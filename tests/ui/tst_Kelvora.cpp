@@ -84,6 +84,7 @@ void tst_Kelvora::startsWithTheRoomRecord_data() {
         {"tinh", "Tính"},
         {"cmdxoa", "Xoá"},
         {"cmdthoat", "Thoát"},
+        {"cmdsaochep", "Sao chép"},
     };
     for (const auto& [name, text] : texts)
         QTest::newRow(name) << name << QString::fromUtf8(text);
@@ -160,6 +161,7 @@ void tst_Kelvora::tabVisitsTheFieldsInOrder() {
         "txtq7max",
         "cmdxoa",
         "cmdthoat",
+        "cmdsaochep",
         "loaiQ",
     };
     QApplication::setActiveWindow(window);

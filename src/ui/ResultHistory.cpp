@@ -1,0 +1,243 @@
+#include "ResultHistory.h"
+
+#include "ComponentTable.h"
+#include "FieldNotes.h"
+#include "Fields.h"
+#include "Kelvora.h"
+#include "core/ArithmeticFault.h"
+#include "core/FieldText.h"
+#include "core/HeatBalance.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStringList>
+
+#include <algorithm>
+#include <cmath>
+
+namespace kelvora::ui {
+
+namespace {
+
+const char* const workingPrefix = "Cách tính: ";
+const char* const typedByHand = "Nhập tay";
+const char* const notRecomputed = "Chưa tính lại: ";
+
+QString fromStd(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+// How the stale note names a room field.
+QString roomValueName(RoomValue value) {
+    switch (value) {
+    case RoomValue::AreaM2:
+        return QStringLiteral("diện tích phòng");
+    case RoomValue::People:
+        return QStringLiteral("số người");
+    case RoomValue::OutdoorC:
+        return QStringLiteral("nhiệt độ ngoài trời");
+    case RoomValue::IndoorC:
+        return QStringLiteral("nhiệt độ trong phòng");
+    case RoomValue::OutdoorEnthalpyKJPerKg:
+        return QStringLiteral("enthalpy ngoài trời");
+    case RoomValue::IndoorEnthalpyKJPerKg:
+        return QStringLiteral("enthalpy trong phòng");
+    }
+    return {};
+}
+
+// The history of a result or of a total, by its field; const as the entries are.
+template <class Entries> auto entryOf(Entries& entries, const QLineEdit* field) {
+    const auto it = std::find_if(entries.begin(), entries.end(),
+                                 [field](const auto& entry) { return entry.field == field; });
+    return it != entries.end() ? &*it : nullptr;
+}
+
+constexpr RoomValue roomValues[] = {RoomValue::AreaM2,
+                                    RoomValue::People,
+                                    RoomValue::OutdoorC,
+                                    RoomValue::IndoorC,
+                                    RoomValue::OutdoorEnthalpyKJPerKg,
+                                    RoomValue::IndoorEnthalpyKJPerKg};
+
+} // namespace
+
+ResultHistory::ResultHistory(Kelvora& window)
+    : QObject(&window)
+    , room_(window) {
+    std::vector<QLineEdit*> averages;
+    std::vector<QLineEdit*> maxima;
+    for (const ComponentRow& component : components()) {
+        QLineEdit* average = window.*component.resultField;
+        QLineEdit* peak = component.peakField != nullptr ? window.*component.peakField : nullptr;
+        averages.push_back(average);
+        maxima.push_back(peak != nullptr ? peak : average);
+        followResult(average);
+        if (peak != nullptr)
+            followResult(peak);
+    }
+    followTotal(window.txtQtong, averages);
+    followTotal(window.txtqtongmax, maxima);
+
+    for (const RoomValue value : roomValues)
+        room_.watch(value, this, [this] { showAll(); });
+    // Connected after the window's own handlers, so these run once they are done.
+    connect(window.tinh, &QPushButton::clicked, this, &ResultHistory::totalsComputed);
+    connect(window.cmdxoa, &QPushButton::clicked, this, &ResultHistory::cleared);
+}
+
+void ResultHistory::followResult(QLineEdit* field) {
+    results_.push_back({field, {}, false, {}});
+    connect(field, &QLineEdit::textEdited, this, [this, field] {
+        *entryOf(results_, field) = {field, {}, true, {}};
+        showAll();
+    });
+}
+
+void ResultHistory::followTotal(QLineEdit* total, std::vector<QLineEdit*> terms) {
+    totals_.push_back({total, std::move(terms), {}});
+    const std::size_t index = totals_.size() - 1;
+    connect(total, &QLineEdit::textEdited, this, [this, index] {
+        totals_[index].working.clear();
+        totals_[index].typed = true;
+        showTotal(totals_[index]);
+    });
+}
+
+void ResultHistory::computed(QLineEdit* field, const Worked& result, const RoomValuesUsed& used) {
+    for (Result& r : results_) {
+        if (r.field != field)
+            continue;
+        // The final number is the text just written, not worked out again.
+        r = {field,
+             fromStd(result.text()) + QStringLiteral(" = ") + field->text() + QStringLiteral(" W"),
+             false, used};
+    }
+    showAll();
+}
+
+void ResultHistory::totalsComputed() {
+    // Tính has written what these fields add up to, unless a fault stopped it:
+    // then the total's text is not this sum, and its working stays as it was.
+    const FlagsKept flags;
+    for (Total& total : totals_) {
+        std::vector<double> termsW;
+        QStringList labels;
+        for (const QLineEdit* term : total.terms) {
+            termsW.push_back(fieldValue(term));
+            labels << term->accessibleName();
+        }
+        const Worked sum = Worked::addedUp(termsW);
+        if (total.field->text() == fromStd(numberText(sum.value()))) {
+            total.working = labels.join(QStringLiteral(" + ")) + QStringLiteral(" = ") +
+                            fromStd(sum.text()) + QStringLiteral(" = ") + total.field->text() +
+                            QStringLiteral(" W");
+            total.typed = false;
+        }
+        showTotal(total);
+    }
+}
+
+void ResultHistory::cleared() {
+    for (Result& result : results_)
+        result = {result.field, {}, false, {}};
+    for (Total& total : totals_)
+        total = {total.field, total.terms, {}, false};
+    showAll();
+}
+
+QString ResultHistory::staleness(const Result& result) const {
+    // Reading the room may meet a number out of range while a compute runs.
+    const FlagsKept flags;
+    QStringList changes;
+    for (const auto& [value, usedNumber] : result.used) {
+        const QString shown = room_.text(value);
+        const double now = fieldValue(shown);
+        // A number beyond range is named as typed; setNote cuts a long text short.
+        if (now != usedNumber)
+            changes << QStringLiteral("%1 tính với %2, cửa sổ chính hiện ghi %3")
+                           .arg(roomValueName(value), fromStd(numberText(usedNumber)),
+                                std::isfinite(now) ? fromStd(numberText(now)) : shown);
+    }
+    return changes.isEmpty()
+               ? QString()
+               : QString::fromUtf8(notRecomputed) + changes.join(QStringLiteral("; "));
+}
+
+QString ResultHistory::staleness(const Total& total) const {
+    QStringList stale;
+    for (const QLineEdit* term : total.terms)
+        if (const Result* result = entryOf(results_, term);
+            result != nullptr && !staleness(*result).isEmpty())
+            stale << term->accessibleName();
+    return stale.isEmpty() ? QString()
+                           : QString::fromUtf8(notRecomputed) + stale.join(QStringLiteral(", "));
+}
+
+QString ResultHistory::working(const QLineEdit* field) const {
+    if (const Result* result = entryOf(results_, field))
+        return result->working;
+    const Total* total = entryOf(totals_, field);
+    return total != nullptr ? total->working : QString();
+}
+
+bool ResultHistory::typed(const QLineEdit* field) const {
+    if (const Result* result = entryOf(results_, field))
+        return result->typed;
+    const Total* total = entryOf(totals_, field);
+    return total != nullptr && total->typed;
+}
+
+QString ResultHistory::staleness(const QLineEdit* field) const {
+    if (const Result* result = entryOf(results_, field))
+        return staleness(*result);
+    const Total* total = entryOf(totals_, field);
+    return total != nullptr ? staleness(*total) : QString();
+}
+
+namespace {
+
+QString workingNote(const QString& working, bool typed) {
+    if (typed)
+        return QString::fromUtf8(typedByHand);
+    return working.isEmpty() ? QString() : QString::fromUtf8(workingPrefix) + working;
+}
+
+QString loadText(const QLineEdit* field, double (*convert)(double)) {
+    const FlagsKept flags;
+    const double loadW = fieldValue(field);
+    return std::isfinite(loadW) ? fromStd(numberText(convert(loadW))) : QString();
+}
+
+} // namespace
+
+QString kilowattsText(const QLineEdit* loadW) {
+    return loadText(loadW, kilowatts);
+}
+
+QString btuPerHourText(const QLineEdit* loadW) {
+    return loadText(loadW, btuPerHour);
+}
+
+void ResultHistory::showResult(const Result& result) {
+    setNote(result.field, NoteSource::Working, workingNote(result.working, result.typed),
+            NoteLook::Described);
+    setNote(result.field, NoteSource::Stale, staleness(result), NoteLook::Warning);
+}
+
+void ResultHistory::showTotal(const Total& total) {
+    QString note = workingNote(total.working, total.typed);
+    if (const QString kW = kilowattsText(total.field); !note.isEmpty() && !kW.isEmpty())
+        note += QStringLiteral("\n%1 kW; %2 BTU/h").arg(kW, btuPerHourText(total.field));
+    setNote(total.field, NoteSource::Working, note, NoteLook::Described);
+    setNote(total.field, NoteSource::Stale, staleness(total), NoteLook::Warning);
+}
+
+void ResultHistory::showAll() {
+    for (const Result& result : results_)
+        showResult(result);
+    for (const Total& total : totals_)
+        showTotal(total);
+}
+
+} // namespace kelvora::ui
