@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QRegularExpression>
 
 namespace kelvora::ui {
 
@@ -32,10 +33,18 @@ QString joined(const QString& first, const QString& second) {
 }
 
 // A cell of a tab-separated row: a tab or a line break in it would start
-// another cell or another row.
+// another cell or another row. A spreadsheet takes a pasted cell that starts
+// like a formula for one and runs it (a room named "=HYPERLINK(…)"), so such
+// a cell, unless it is a plain number such as -500, is marked as text with
+// the apostrophe every spreadsheet reads that way.
 QString plainCell(QString text) {
     for (const QChar separator : {u'\t', u'\n', u'\r'})
         text.replace(separator, u' ');
+    const QRegularExpression plainNumber(
+        QStringLiteral("^[+-]?[0-9]+(\\.[0-9]+)?([Ee][+-]?[0-9]+)?$"));
+    const bool formulaLike = !text.isEmpty() && QStringLiteral("=+-@").contains(text.front());
+    if (formulaLike && !plainNumber.match(text).hasMatch())
+        text.prepend(u'\'');
     return text;
 }
 

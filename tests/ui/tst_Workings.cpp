@@ -231,6 +231,14 @@ void tst_Workings::copiesTheRoom() {
     QVERIFY(copied->html().contains(
         QStringLiteral("<tr><td>Nhiệt tổng Q Max</td><td>10976</td><td>10.98</td><td>37452</td>")));
 
+    // A cell a spreadsheet would run as a formula pastes as text; a number stays one.
+    retype(window->txttenphong, QStringLiteral("=HYPERLINK(\"x\")"));
+    retype(window->txtQ2, QStringLiteral("-500"));
+    clickButton(window->cmdsaochep);
+    QVERIFY(
+        QGuiApplication::clipboard()->text().contains(QStringLiteral("\t'=HYPERLINK(\"x\")\n")));
+    QVERIFY(QGuiApplication::clipboard()->text().contains(QStringLiteral("Q2\t-500\t")));
+
     retype(window->txtQ1, QStringLiteral("<b>1300</b>"));
     retype(window->txtnhietdongoai, QStringLiteral("37"));
     clickButton(window->cmdsaochep);
