@@ -1,14 +1,16 @@
 #!/usr/bin/env bash
 # Sets a Debian 12 machine up for Kelvora (only what is missing), builds it,
-# then starts the program (run) or runs every test through CTest (test).
+# then starts the program (run) or runs every test through CTest (test); or
+# cross-builds it for Windows, tests that build under Wine and packs it as a
+# zip and an installer (windows).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 mode=${1:-run}
 case "$mode" in
-run | test) ;;
+run | test | windows) ;;
 *)
-    echo "usage: bash tools/dev.sh [run|test]" >&2
+    echo "usage: bash tools/dev.sh [run|test|windows]" >&2
     exit 2
     ;;
 esac
@@ -26,6 +28,11 @@ packages=(cmake g++ make pkg-config qt6-base-dev qt6-qpa-plugins libgl-dev libxc
 # to the program over that bus and its own accessibility bus through AT-SPI.
 [ "$mode" = test ] && packages+=(xvfb openbox x11-utils dbus-daemon dbus-bin
     at-spi2-core python3-pyatspi)
+# Windows: the mingw-w64 compiler, Qt's source (unpacked by dpkg-source) and
+# its build tool, Wine with a desktop for the tests (the fonts come from the
+# host), and NSIS for the installer.
+[ "$mode" = windows ] && packages+=(g++-mingw-w64-x86-64-posix ninja-build dpkg-dev xz-utils
+    wine64 xvfb openbox x11-utils dbus-daemon dbus-bin nsis)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
@@ -41,6 +48,20 @@ fi
 
 werror=OFF
 [ "${CI:-}" = true ] && werror=ON
+if [ "$mode" = windows ]; then
+    # Qt for Windows is built once per machine (twenty minutes and more) and
+    # kept outside the checkout; it prints where.
+    qt=$(bash tools/windows/qt.sh)
+    cmake -S . -B build-windows -G Ninja -DCMAKE_BUILD_TYPE=Release \
+        -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DCMAKE_PREFIX_PATH="$qt" \
+        -DCMAKE_FIND_ROOT_PATH="$qt" -DQT_HOST_PATH=/usr \
+        -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake -DKELVORA_WERROR="$werror"
+    cmake --build build-windows -j "$(nproc)"
+    ctest --test-dir build-windows --output-on-failure
+    ls -l build-windows/kelvora-*-win64.zip build-windows/kelvora-*-setup.exe
+    exit 0
+fi
+
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKELVORA_WERROR="$werror"
 if [ "$mode" = test ]; then
     cmake --build build -j "$(nproc)"

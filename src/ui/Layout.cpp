@@ -34,7 +34,11 @@ void setInsideSizeInTwips(QWidget* window, int widthTwips, int heightTwips) {
 }
 
 QFont captionFont() {
-    QFont font(QStringLiteral("Liberation Serif"));
+    QFont font;
+    // Where Liberation Serif is not installed, as on most Windows machines,
+    // the serif every Windows has, with the Vietnamese letters and metrics
+    // close enough for the captions to keep their places.
+    font.setFamilies({QStringLiteral("Liberation Serif"), QStringLiteral("Times New Roman")});
     font.setPointSizeF(captionPointSize);
     font.setStyleHint(QFont::Serif);
     // Unhinted glyphs look the same at this size and spare FreeType's hinting

@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# Runs a program of the Windows build under Wine: CTest's emulator for every
+# test program, and the way the Windows tests prepare and end their Wine.
+#
+#   bash tests/wine/run.sh PROGRAM.exe [ARGS...]   runs it, with its status
+#   bash tests/wine/run.sh --init                  makes $WINEPREFIX ready
+#   bash tests/wine/run.sh --stop                  ends the prefix's Wine
+#
+# WINEPREFIX names the prefix; the build keeps its own, so that nothing of a
+# user's Wine is touched. A program run on a desktop of its own (the
+# window tests, under tests/display/with-desktop.sh) ends its Wine with it,
+# so that the next one meets a Wine started on its own display.
+set -euo pipefail
+: "${WINEPREFIX:?WINEPREFIX names the Wine prefix to run in}"
+export WINEPREFIX
+# Debian installs the 64-bit loader and server here (its package "wine"
+# only adds wrappers around them).
+wine=/usr/lib/wine/wine64
+wineserver=/usr/lib/wine/wineserver64
+[ -x "$wine" ] || { echo "run.sh: $wine not found (Debian: wine64)" >&2; exit 2; }
+# Wine's own chatter off; no prompt to install Mono or Gecko, which nothing
+# here uses and which a fresh prefix would otherwise wait on; no menu entries
+# or file associations written into the user's desktop.
+export WINEDEBUG=${WINEDEBUG:--all}
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+
+case "${1:-}" in
+--init)
+    mkdir -p "$(dirname "$WINEPREFIX")"
+    "$wine" wineboot --init
+    # wineboot returns before its services have settled; waiting for the
+    # server to end leaves a prefix that the next start finds whole.
+    "$wineserver" -w
+    exit 0
+    ;;
+--stop)
+    timeout 60 "$wineserver" -w || "$wineserver" -k || true
+    exit 0
+    ;;
+esac
+
+# The X11 platform of the Linux build is Qt's windows platform here.
+[ "${QT_QPA_PLATFORM:-}" = xcb ] && export QT_QPA_PLATFORM=windows
+status=0
+"$wine" "$@" || status=$?
+if [ -n "${DISPLAY:-}" ] && [ "${QT_QPA_PLATFORM:-}" = windows ]; then
+    "$wineserver" -k || true
+fi
+exit "$status"
