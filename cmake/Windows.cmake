@@ -8,11 +8,13 @@
 # same files in a per-user NSIS installer:
 #   kelvora-VERSION-win64.zip   kelvora-VERSION-setup.exe
 
+enable_language(RC)
 set(KELVORA_ICO ${PROJECT_SOURCE_DIR}/data/icons/org.kelvora.kelvora.ico)
 configure_file(${PROJECT_SOURCE_DIR}/src/kelvora.rc.in kelvora.rc @ONLY)
 target_sources(kelvora PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/kelvora.rc)
-# A desktop program: no console window opens beside it.
-set_target_properties(kelvora PROPERTIES WIN32_EXECUTABLE ON)
+# A desktop program: no console window opens beside it. mingw's runtime calls
+# main() for it as it is; Qt's own entry point would want main's arguments.
+set_target_properties(kelvora PROPERTIES WIN32_EXECUTABLE ON qt_no_entrypoint ON)
 
 # Qt's CMake files sit in PREFIX/lib/cmake/Qt6, its DLLs in PREFIX/bin.
 cmake_path(SET qt_prefix NORMALIZE "${Qt6_DIR}/../../..")

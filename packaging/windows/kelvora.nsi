@@ -36,6 +36,7 @@ VIAddVersionKey /LANG=${LANG_VIETNAMESE} "ProductName" "Kelvora"
 VIAddVersionKey /LANG=${LANG_VIETNAMESE} "FileDescription" "Kelvora ${VERSION}"
 VIAddVersionKey /LANG=${LANG_VIETNAMESE} "FileVersion" "${VERSION}"
 VIAddVersionKey /LANG=${LANG_VIETNAMESE} "ProductVersion" "${VERSION}"
+VIAddVersionKey /LANG=${LANG_VIETNAMESE} "LegalCopyright" "Kelvora"
 
 Section "Kelvora"
     SetShellVarContext current

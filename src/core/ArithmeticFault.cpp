@@ -34,12 +34,16 @@ ArithmeticFault FaultWatch::check(double result) const {
     return fault;
 }
 
-FlagsKept::FlagsKept() {
-    std::fegetexceptflag(&flags_, FE_ALL_EXCEPT);
-}
+// The flags are put back by raising them again, not with fesetexceptflag:
+// mingw-w64's clears the whole SSE control register with them, unmasking
+// every floating-point exception, so that the next inexact division traps
+// and the Windows program dies.
+FlagsKept::FlagsKept()
+    : raised_(std::fetestexcept(FE_ALL_EXCEPT)) {}
 
 FlagsKept::~FlagsKept() {
-    std::fesetexceptflag(&flags_, FE_ALL_EXCEPT);
+    std::feclearexcept(FE_ALL_EXCEPT);
+    std::feraiseexcept(raised_);
 }
 
 std::string_view faultMessage(ArithmeticFault fault) {

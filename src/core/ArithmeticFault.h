@@ -46,7 +46,7 @@ public:
     FlagsKept& operator=(const FlagsKept&) = delete;
 
 private:
-    std::fexcept_t flags_{};
+    int raised_ = 0; // FE_ flags
 };
 
 // The message shown for a fault, in the style of the program's other messages.

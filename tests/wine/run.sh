@@ -41,6 +41,16 @@ esac
 
 # The X11 platform of the Linux build is Qt's windows platform here.
 [ "${QT_QPA_PLATFORM:-}" = xcb ] && export QT_QPA_PLATFORM=windows
+# Wine hands no QT_ variable of Linux to a Windows program (it would mislead
+# the Qt in it), only the same name after WINE: without this, the tests'
+# offscreen platform never reached them, and they drew on the windows
+# platform with no screen, which waits for ever.
+for name in $(compgen -e); do
+    [[ $name == QT_* ]] && export "WINE$name=${!name}"
+done
+# QtTest writes to the Windows debugger, not to stdout, when no console
+# window is attached, and under Wine none is.
+export WINEQT_FORCE_STDERR_LOGGING=1
 status=0
 "$wine" "$@" || status=$?
 if [ -n "${DISPLAY:-}" ] && [ "${QT_QPA_PLATFORM:-}" = windows ]; then
