@@ -2,13 +2,14 @@
 # Photographs kelvora.exe from the Windows zip as Windows draws it: under Wine,
 # in a Wine desktop (which frames its windows as Windows does) on a private
 # Xvfb screen, after `bash tools/dev.sh windows`. Writes the README's and the
-# guide's picture, or the file named. Needs ImageMagick's import.
+# guide's picture, or the file named. Needs ImageMagick (import, convert).
 # usage: bash tools/windows/screenshot.sh [OUT.png]
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 out=$(realpath -m "${1:-docs/images/windows-main-window.png}")
 zips=(build-windows/kelvora-*-win64.zip)
 [ -f "${zips[0]}" ] || { echo "no Windows zip: run bash tools/dev.sh windows first" >&2; exit 1; }
+zip=$(realpath "${zips[0]}")
 scratch=$(mktemp -d)
 export WINEPREFIX="$scratch/prefix"
 xvfb=
@@ -18,7 +19,7 @@ finish() {
     rm -rf "$scratch"
 }
 trap finish EXIT
-(cd "$scratch" && cmake -E tar xf "$(realpath "${zips[0]}")")
+(cd "$scratch" && cmake -E tar xf "$zip")
 Xvfb -displayfd 3 -screen 0 1024x640x24 -nolisten tcp 3>"$scratch/display" 2>/dev/null &
 xvfb=$!
 for _ in $(seq 50); do [ -s "$scratch/display" ] && break; sleep 0.1; done
@@ -32,5 +33,7 @@ for _ in $(seq 120); do
     sleep 0.5
 done
 sleep 5
-import -window root "$out"
+# The desktop around the window is one colour: trimming it leaves the window.
+import -window root "$scratch/screen.png"
+convert "$scratch/screen.png" -fuzz 3% -trim +repage "$out"
 echo "$out"
