@@ -6,12 +6,7 @@
 # take turns in a prefix of their own, and each ends its Wine when it ends.
 set(desktop_prefix ${CMAKE_BINARY_DIR}/wine/desktop-prefix)
 set(with_desktop ${CMAKE_CURRENT_SOURCE_DIR}/display/with-desktop.sh)
-add_test(NAME "wine desktop prefix" COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR} --init)
-add_test(NAME "wine desktop stops" COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR} --stop)
-set_tests_properties("wine desktop prefix" PROPERTIES FIXTURES_SETUP wineDesktop)
-set_tests_properties("wine desktop stops" PROPERTIES FIXTURES_CLEANUP wineDesktop)
-set_tests_properties("wine desktop prefix" "wine desktop stops" PROPERTIES
-    ENVIRONMENT WINEPREFIX=${desktop_prefix})
+kelvora_wine_prefix("wine desktop" wineDesktop ${desktop_prefix})
 foreach(name tst_Dispatch tst_Kelvora tst_WholeRoom tst_Windows)
     add_test(NAME "${name} on a desktop" COMMAND bash ${with_desktop}
         ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:${name}>)
