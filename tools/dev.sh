@@ -23,10 +23,11 @@ packages=(cmake g++ make pkg-config qt6-base-dev qt6-qpa-plugins libgl-dev libxc
 # runtime; the benchmarks need Google's.
 [ "$mode" = test ] && packages+=(clang-format dpkg-dev file desktop-file-utils appstream
     clang libclang-rt-14-dev libbenchmark-dev)
-# The window tests run again on a desktop of their own (an X server with a
-# window manager and a private session bus), and the screen-reader test talks
-# to the program over that bus and its own accessibility bus through AT-SPI.
-[ "$mode" = test ] && packages+=(xvfb openbox x11-utils dbus-daemon dbus-bin
+# The window tests run again on desktops of their own (an X server with a
+# window manager, openbox or metacity, and a private session bus), and the
+# screen-reader test talks to the program over that bus and its own
+# accessibility bus through AT-SPI.
+[ "$mode" = test ] && packages+=(xvfb openbox metacity x11-utils dbus-daemon dbus-bin
     at-spi2-core python3-pyatspi)
 # Windows: the mingw-w64 compiler, Qt's source (unpacked by dpkg-source) and
 # its build tool, Wine with a desktop for the tests (the fonts come from the

@@ -10,8 +10,10 @@
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMoveEvent>
 #include <QScreen>
 #include <QToolTip>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -78,18 +80,18 @@ void CalculatorWindow::endVisit() {
 }
 
 void CalculatorWindow::showInFront() {
-    // A window still where it was put follows its owner; one the user moved stays.
-    if (!placedAt_ || pos() == *placedAt_)
-        placeBesideOwner();
+    // A window the user has moved opens where the user put it; any other
+    // beside its owner, wherever the owner stands now.
+    moveFrameTo(userPlace_ ? *userPlace_ : placeBesideOwner());
     show();
     raise();
     activateWindow();
 }
 
-void CalculatorWindow::placeBesideOwner() {
+QPoint CalculatorWindow::placeBesideOwner() const {
     const QWidget* owner = parentWidget();
     if (owner == nullptr || owner->screen() == nullptr)
-        return;
+        return pos();
     // The frame this window will get is not known before it is shown; the
     // window manager gives it the same as the main window's.
     const QRect mainFrame = owner->frameGeometry();
@@ -100,15 +102,35 @@ void CalculatorWindow::placeBesideOwner() {
     for (const QAbstractButton* button :
          owner->findChildren<QAbstractButton*>(Qt::FindDirectChildrenOnly))
         commandRowTop = std::min(commandRowTop, button->mapToGlobal(QPoint(0, 0)).y());
-    placedAt_ = calculatorPlace(owner->screen()->availableGeometry(), mainFrame, commandRowTop,
-                                size() + frameExtra);
+    return calculatorPlace(owner->screen()->availableGeometry(), mainFrame, commandRowTop,
+                           size() + frameExtra);
+}
+
+void CalculatorWindow::moveFrameTo(QPoint frameTopLeft) {
+    askedAt_ = frameTopLeft;
     // Before it is first shown, move() places the frame. Once shown, it
     // places the inside, by the frame Qt believes the window has, which a
     // hidden window may have lost: the frame to come is the owner's.
-    QPoint at = *placedAt_;
-    if (testAttribute(Qt::WA_WState_Created))
-        at += (owner->geometry().topLeft() - mainFrame.topLeft()) - (geometry().topLeft() - pos());
-    move(at);
+    const QWidget* owner = parentWidget();
+    if (testAttribute(Qt::WA_WState_Created) && owner != nullptr)
+        frameTopLeft += (owner->geometry().topLeft() - owner->frameGeometry().topLeft()) -
+                        (geometry().topLeft() - pos());
+    move(frameTopLeft);
+}
+
+void CalculatorWindow::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    // Only the user moves a window that is on the screen without the program
+    // asking. Until the window manager has shown the window, and once the
+    // window is hidden (the window manager then takes its frame away, which
+    // moves the inside), the moves are the window manager's; so is one that
+    // brings the frame where the program asked.
+    const QWindow* handle = windowHandle();
+    if (!event->spontaneous() || !isVisible() || handle == nullptr || !handle->isExposed())
+        return;
+    const QPoint frame = frameGeometry().topLeft();
+    if (userPlace_ || frame != askedAt_)
+        userPlace_ = frame;
 }
 
 void CalculatorWindow::computesWith(QAbstractButton* button, const char* enabledWhen) {

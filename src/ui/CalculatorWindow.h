@@ -26,6 +26,7 @@ class QAbstractButton;
 class QCloseEvent;
 class QEvent;
 class QKeyEvent;
+class QMoveEvent;
 class QLineEdit;
 
 namespace kelvora::ui {
@@ -84,9 +85,12 @@ protected:
 
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
 private:
-    void placeBesideOwner();
+    // The top left of the frame beside the owner, where the screen has room.
+    [[nodiscard]] QPoint placeBesideOwner() const;
+    void moveFrameTo(QPoint frameTopLeft);
     [[nodiscard]] RoomValuesUsed roomValuesUsed() const;
 
     Room& room_;
@@ -94,8 +98,9 @@ private:
     void showWhatEnables();
 
     QAbstractButton* computeButton_ = nullptr;
-    QString whatEnables_;            // while the button is disabled
-    std::optional<QPoint> placedAt_; // where it was last put beside its owner
+    QString whatEnables_;             // while the button is disabled
+    std::optional<QPoint> askedAt_;   // the frame's top left, where the program last put it
+    std::optional<QPoint> userPlace_; // the same, where the user last put it
     // What a result goes on to remember of the room: the copies as the
     // compute reads them, and what it read from the room itself, last time.
     std::vector<std::pair<QLineEdit*, RoomValue>> copies_;

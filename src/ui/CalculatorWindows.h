@@ -43,7 +43,7 @@ public:
     }
 
     // Moves the owner, before it is first shown, to where the screen has room
-    // beside it for every calculator, where the screen is wide enough.
+    // beside it for every calculator, or for as many as it can.
     void makeRoomBesideOwner();
 
     // Destroys every window, shown or hidden: the run is ending.

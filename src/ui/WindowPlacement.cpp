@@ -18,9 +18,12 @@ QPoint onScreen(const QRect& screen, QPoint wanted, const QSize& frame) {
 
 std::optional<QPoint> mainWindowPlace(const QRect& screen, const QSize& mainFrame,
                                       const QSize& widestCalculatorFrame) {
-    const int pairWidth = mainFrame.width() + widestCalculatorFrame.width();
-    if (pairWidth > screen.width() || mainFrame.height() > screen.height())
+    if (mainFrame.width() > screen.width() || mainFrame.height() > screen.height())
         return std::nullopt;
+    // Where the widest does not fit beside it, against the left edge: the
+    // narrower calculators still open on its right.
+    const int pairWidth =
+        std::min(mainFrame.width() + widestCalculatorFrame.width(), screen.width());
     return QPoint(screen.left() + (screen.width() - pairWidth) / 2,
                   screen.top() + (screen.height() - mainFrame.height()) / 2);
 }

@@ -1,21 +1,34 @@
 #!/usr/bin/env bash
-# Runs one command on a desktop of its own: a private Xvfb screen managed by
-# openbox, and a private D-Bus session, so that the windows meet a real window
-# manager (mapping, placing, activating and stacking them) as on a user's
-# desktop, and Qt finds the session bus it looks for on X11 rather than
+# Runs one command on a desktop of its own: a private Xvfb screen managed by a
+# window manager, and a private D-Bus session, so that the windows meet a real
+# window manager (mapping, placing, activating and stacking them) as on a
+# user's desktop, and Qt finds the session bus it looks for on X11 rather than
 # starting one that would outlive the run. Each run takes a free display
 # number, so several may run side by side.
 #
-#   bash tests/display/with-desktop.sh COMMAND [ARGS...]
+#   bash tests/display/with-desktop.sh [--wm openbox|metacity] [--screen WxH] COMMAND [ARGS...]
 #
-# The command runs with DISPLAY, DBUS_SESSION_BUS_ADDRESS and QT_QPA_PLATFORM=xcb
-# set; the script exits with its status after stopping everything it started,
-# whatever happens. A desktop that does not come up within a minute fails the
-# run with one line naming what is missing.
+# openbox on a 1280 × 800 screen unless told otherwise; metacity is the GNOME
+# family's. The command runs with DISPLAY, DBUS_SESSION_BUS_ADDRESS and
+# QT_QPA_PLATFORM=xcb set; the script exits with its status after stopping
+# everything it started, whatever happens. A desktop that does not come up
+# within a minute fails the run with one line naming what is missing.
 set -euo pipefail
 
-(($# > 0)) || { echo "usage: bash tests/display/with-desktop.sh COMMAND [ARGS...]" >&2; exit 2; }
-for tool in Xvfb:xvfb openbox:openbox xprop:x11-utils setsid:util-linux \
+usage="usage: bash tests/display/with-desktop.sh [--wm openbox|metacity] [--screen WxH] COMMAND [ARGS...]"
+wm=openbox screen=1280x800
+while [[ "${1:-}" == --wm || "${1:-}" == --screen ]]; do
+    (($# >= 2)) || { echo "$usage" >&2; exit 2; }
+    [ "$1" = --wm ] && wm=$2 || screen=$2
+    shift 2
+done
+[[ "$screen" =~ ^[0-9]+x[0-9]+$ ]] || { echo "$usage" >&2; exit 2; }
+case "$wm" in
+openbox | metacity) ;;
+*) echo "$usage" >&2; exit 2 ;;
+esac
+(($# > 0)) || { echo "$usage" >&2; exit 2; }
+for tool in Xvfb:xvfb "$wm:$wm" xprop:x11-utils setsid:util-linux \
     dbus-run-session:dbus-bin dbus-daemon:dbus-daemon; do
     command -v "${tool%:*}" >/dev/null ||
         { echo "with-desktop.sh: ${tool%:*} not found (Debian: ${tool#*:})" >&2; exit 2; }
@@ -70,17 +83,20 @@ await() {
 start_desktop() {
     : >"$scratch/display"
     # -displayfd: the first free display, written once it accepts clients.
-    Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$scratch/display" \
+    Xvfb -displayfd 3 -screen 0 "${screen}x24" -nolisten tcp 3>"$scratch/display" \
         2>"$scratch/Xvfb.log" &
     pids=("$!" "${pids[@]}")
     await "${pids[0]}" grep -q . "$scratch/display" || { missing="X server (Xvfb)" log=Xvfb; return 1; }
     export DISPLAY=":$(head -n1 "$scratch/display")"
-    # Its stock configuration, not one left in a home folder.
-    XDG_CONFIG_HOME="$scratch/config" openbox --sm-disable >"$scratch/openbox.log" 2>&1 &
+    # Its stock configuration, not one left in a home folder. metacity, a GTK
+    # program, is kept off every bus (the session's is not up yet, and GLib
+    # would start one of its own that outlives the run) and off dconf.
+    XDG_CONFIG_HOME="$scratch/config" NO_AT_BRIDGE=1 GSETTINGS_BACKEND=memory \
+        DBUS_SESSION_BUS_ADDRESS=disabled: "$wm" --sm-disable >"$scratch/$wm.log" 2>&1 &
     pids=("$!" "${pids[@]}")
     # A window manager names its check window on the root once it manages the screen.
     await "${pids[0]}" sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' ||
-        { missing="window manager (openbox on $DISPLAY)" log=openbox; return 1; }
+        { missing="window manager ($wm on $DISPLAY)" log=$wm; return 1; }
 }
 
 missing= log=

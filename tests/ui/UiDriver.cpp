@@ -18,6 +18,8 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <initializer_list>
+#include <iterator>
 #include <memory>
 
 #include "ui/CalculatorWindow.h"
@@ -41,14 +43,11 @@ void dropOffscreenComplaints(QtMsgType type, const QMessageLogContext& context,
         passOnTo()(type, context, message);
 }
 
-// Asks the window manager to activate the window as a taskbar does when the
-// user clicks the window's entry: the request says it comes from a pager,
-// on the user's behalf. The program's own request (QWidget::activateWindow)
-// says it comes from the program, which a window manager may refuse as focus
-// stealing: openbox did in a third of the runs of tst_Windows under load.
-// False when not on X11 (and always on Windows, where Qt's own request is
-// the user's).
-bool activateOnX11(const QWidget* window) {
+// Sends the window manager a request about the window, as a pager or
+// taskbar does for the user: through the X server, to the root window.
+// False when not on X11 (and always on Windows).
+bool askWindowManager(const QWidget* window, const char* request,
+                      std::initializer_list<quint32> data) {
 #ifdef KELVORA_HAVE_XCB
     if (QGuiApplication::platformName() != QLatin1String("xcb"))
         return false;
@@ -56,10 +55,11 @@ bool activateOnX11(const QWidget* window) {
     if (x11 == nullptr)
         return false;
     xcb_connection_t* connection = x11->connection();
-    static constexpr char name[] = "_NET_ACTIVE_WINDOW";
     const std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> atom(
-        xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, sizeof name - 1, name),
-                              nullptr),
+        xcb_intern_atom_reply(
+            connection,
+            xcb_intern_atom(connection, 0, static_cast<quint16>(qstrlen(request)), request),
+            nullptr),
         &std::free);
     if (atom == nullptr)
         return false;
@@ -68,8 +68,7 @@ bool activateOnX11(const QWidget* window) {
     message.format = 32;
     message.window = static_cast<xcb_window_t>(window->winId());
     message.type = atom->atom;
-    message.data.data32[0] = 2; // from a pager
-    message.data.data32[1] = XCB_CURRENT_TIME;
+    std::copy(data.begin(), data.end(), std::begin(message.data.data32));
     const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
     xcb_send_event(connection, 0, root,
                    XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
@@ -78,8 +77,23 @@ bool activateOnX11(const QWidget* window) {
     return true;
 #else
     Q_UNUSED(window)
+    Q_UNUSED(request)
+    Q_UNUSED(data)
     return false;
 #endif
+}
+
+// The source that the window manager's requests name: a pager, acting for the user.
+constexpr quint32 fromPager = 2;
+constexpr quint32 currentTime = 0; // XCB_CURRENT_TIME
+
+// Asks the window manager to activate the window as a taskbar does when the
+// user clicks the window's entry. The program's own request
+// (QWidget::activateWindow) says it comes from the program, which a window
+// manager may refuse as focus stealing: openbox did in a third of the runs of
+// tst_Windows under load.
+bool activateOnX11(const QWidget* window) {
+    return askWindowManager(window, "_NET_ACTIVE_WINDOW", {fromPager, currentTime});
 }
 
 // What the window manager does (framing, mapping, activating) takes seconds
@@ -187,6 +201,20 @@ bool activate(QWidget* window) {
             return true;
     } while (!deadline.hasExpired());
     return false;
+}
+
+bool moveAsUser(QWidget* window, QPoint frameTopLeft) {
+    // The frame's top left, as the window's gravity says (north-west), and
+    // only the position: bits 8 and 9 for x and y, bits 12 and 13 for the source.
+    constexpr quint32 northWest = 1;
+    constexpr quint32 position = (1U << 8U) | (1U << 9U);
+    if (!askWindowManager(window, "_NET_MOVERESIZE_WINDOW",
+                          {northWest | position | (fromPager << 12U),
+                           static_cast<quint32>(frameTopLeft.x()),
+                           static_cast<quint32>(frameTopLeft.y()), 0, 0}))
+        window->windowHandle()->setFramePosition(frameTopLeft);
+    return QTest::qWaitFor([&] { return window->frameGeometry().topLeft() == frameTopLeft; },
+                           windowManagerMs);
 }
 
 QRect pixels(const QWidget* window, const QRect& twips) {

@@ -8,6 +8,7 @@
 
 #include <QMessageBox>
 #include <QObject>
+#include <QPoint>
 #include <QRect>
 #include <QString>
 #include <QStringList>
@@ -84,6 +85,12 @@ private:
 // counts as the owner being active for QWidget::isActiveWindow, not here.
 // False when it does not happen.
 [[nodiscard]] bool activate(QWidget* window);
+
+// Moves the window's frame to frameTopLeft as the user does by dragging its
+// title bar: on X11 the window manager moves it, asked through the X server;
+// elsewhere the window system does. Waits until the program has heard of
+// it; false when that does not happen.
+[[nodiscard]] bool moveAsUser(QWidget* window, QPoint frameTopLeft);
 
 // A rectangle in twips, in the window's logical pixels.
 [[nodiscard]] QRect pixels(const QWidget* window, const QRect& twips);

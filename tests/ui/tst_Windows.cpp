@@ -19,6 +19,8 @@
 #include <QTest>
 #include <QWindow>
 
+#include <algorithm>
+
 using namespace kelvora::ui::test;
 using kelvora::ui::calculatorPlace;
 using kelvora::ui::mainWindowPlace;
@@ -53,6 +55,7 @@ private slots:
     void mainWindowPlacement_data();
     void mainWindowPlacement();
     void followsTheMovedMainWindow();
+    void followsEveryMoveOfTheMainWindow();
     void staysAboveTheMainWindow();
 
 private:
@@ -298,13 +301,13 @@ void tst_Windows::opensOnTheScreenAndKeepsItsPlace() {
     QWidget* roof = openCalculator(6);
     QVERIFY(roof != nullptr);
     const QPoint moved = screen.topLeft() + QPoint(10, 10);
-    roof->move(moved);
-    QTRY_COMPARE(roof->pos(), moved);
+    QVERIFY(moveAsUser(roof, moved));
     QTest::keyClick(roof, Qt::Key_Escape);
+    QVERIFY(moveAsUser(window, window->frameGeometry().topLeft() + QPoint(40, 30)));
     clickEntry(window->loaiQ, 5);
     clickEntry(window->loaiQ, 6);
-    QTRY_VERIFY(roof->isVisible());
-    QTRY_COMPARE(roof->pos(), moved);
+    QVERIFY(waitUntilShown(roof));
+    QTRY_COMPARE(roof->frameGeometry().topLeft(), moved);
 }
 
 void tst_Windows::mainWindowPlacement_data() {
@@ -317,8 +320,13 @@ void tst_Windows::mainWindowPlacement_data() {
     QTest::newRow("1366 × 768") << QRect(0, 0, 1366, 768) << main << QPoint(10, 161);
     QTest::newRow("second screen") << QRect(1920, 0, 1920, 1080) << main << QPoint(2207, 317);
     QTest::newRow("just wide enough") << QRect(0, 0, 1346, 600) << main << QPoint(0, 77);
-    QTest::newRow("a pixel too narrow") << QRect(0, 0, 1345, 800) << main << QPoint(-1, -1);
+    QTest::newRow("a pixel too narrow: against the left edge")
+        << QRect(0, 0, 1345, 800) << main << QPoint(0, 177);
+    QTest::newRow("1280 × 800, on a second screen: its left edge")
+        << QRect(1366, 0, 1280, 800) << main << QPoint(1366, 177);
     QTest::newRow("too low") << QRect(0, 0, 1600, 400) << main << QPoint(-1, -1);
+    QTest::newRow("too narrow for the main window")
+        << QRect(0, 0, 590, 800) << main << QPoint(-1, -1);
 }
 
 void tst_Windows::mainWindowPlacement() {
@@ -335,12 +343,11 @@ void tst_Windows::followsTheMovedMainWindow() {
     QWidget* shown = openCalculator(3);
     QVERIFY(shown != nullptr);
     QTest::keyClick(shown, Qt::Key_Escape);
-    const QPoint moved = screen.topLeft() + QPoint(screen.width() / 10, screen.height() / 5);
-    window->move(moved);
-    QTRY_COMPARE(window->pos(), moved);
+    QVERIFY(
+        moveAsUser(window, screen.topLeft() + QPoint(screen.width() / 10, screen.height() / 5)));
     clickEntry(window->loaiQ, 2);
     clickEntry(window->loaiQ, 3);
-    QTRY_VERIFY(shown->isVisible());
+    QVERIFY(waitUntilShown(shown));
     const QRect main = window->frameGeometry();
     if (main.right() + shown->frameGeometry().width() < screen.right()) // room on its right
         QTRY_VERIFY(!shown->frameGeometry().intersects(main) &&
@@ -348,6 +355,50 @@ void tst_Windows::followsTheMovedMainWindow() {
     else // over it, clear of its buttons
         QTRY_VERIFY(main.contains(shown->frameGeometry().bottomLeft()));
     QVERIFY(screen.contains(shown->frameGeometry()));
+}
+
+// However often the user moves the main window, every calculator the user
+// has not moved opens beside it where it fits there, else over it. What the
+// window manager does to a calculator (framing it, taking its frame away when
+// it is hidden) is not the user moving it.
+void tst_Windows::followsEveryMoveOfTheMainWindow() {
+    const QRect screen = window->screen()->availableGeometry();
+    const QSize mainFrame = window->frameGeometry().size();
+    const int spareWidth = screen.width() - mainFrame.width();
+    const int spareHeight = std::max(0, screen.height() - mainFrame.height() - 40);
+    for (int move = 0; move <= 5; ++move) {
+        // Where it opened first; then against the left edge, the right, and
+        // back, lower each time.
+        const int x = move % 2 == 1 ? spareWidth * (move - 1) / 16 : spareWidth * (16 - move) / 16;
+        if (move > 0)
+            QVERIFY(moveAsUser(window, screen.topLeft() + QPoint(x, spareHeight * move / 6)));
+        const QRect main = window->frameGeometry();
+        for (int entry = 0; entry < window->loaiQ->count(); ++entry) {
+            QWidget* shown = openCalculator(entry);
+            QVERIFY(shown != nullptr);
+            const QString what = QStringLiteral("move %1, %2").arg(move).arg(shown->objectName());
+            const int width = shown->frameGeometry().width();
+            // The main window opens with room beside it for each calculator
+            // that the screen has room for.
+            if (move == 0 && mainFrame.width() + width <= screen.width())
+                QVERIFY2(main.right() + width <= screen.right() ||
+                             main.left() - width >= screen.left(),
+                         qPrintable(what + QStringLiteral(" has no room beside it")));
+            if (main.right() + width <= screen.right()) {
+                QTRY_VERIFY2(shown->frameGeometry().topLeft() == main.topRight() + QPoint(1, 0),
+                             qPrintable(what + QStringLiteral(" on the right")));
+            } else if (main.left() - width >= screen.left()) {
+                QTRY_VERIFY2(shown->frameGeometry().topRight() == main.topLeft() - QPoint(1, 0),
+                             qPrintable(what + QStringLiteral(" on the left")));
+            } else {
+                QTRY_VERIFY2(shown->frameGeometry().intersects(main) &&
+                                 screen.contains(shown->frameGeometry()),
+                             qPrintable(what + QStringLiteral(" over it")));
+            }
+            QTest::keyClick(shown, Qt::Key_Escape);
+            QTRY_VERIFY(!shown->isVisible());
+        }
+    }
 }
 
 // The window manager must know a calculator belongs to the main window, so
