@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kelvora::test {
 
@@ -19,6 +20,12 @@ public:
 
     std::optional<double> whole() {
         const double value = sum();
+        return ok_ && at_ == text_.size() ? std::optional(value) : std::nullopt;
+    }
+
+    // A number alone, as a step names it.
+    std::optional<double> number() {
+        const double value = literal();
         return ok_ && at_ == text_.size() ? std::optional(value) : std::nullopt;
     }
 
@@ -67,6 +74,10 @@ private:
             expect(")");
             return value;
         }
+        return literal();
+    }
+
+    double literal() {
         // As written, whatever the locale: '.' and an exponent "E+15".
         double value = 0;
         const auto [end, error] =
@@ -81,15 +92,69 @@ private:
     bool ok_ = true;
 };
 
+struct Step {
+    std::string_view name;
+    std::string_view expression; // empty, like number, where the step is no "A = b = c"
+    std::string_view number;
+};
+
+// Takes the named steps off the front of the working, leaving what follows.
+std::vector<Step> stepsOf(std::string_view& working) {
+    std::vector<Step> steps;
+    for (std::size_t end = working.find("; "); end != std::string_view::npos;
+         end = working.find("; ")) {
+        const std::string_view step = working.substr(0, end);
+        working.remove_prefix(end + 2);
+        const std::size_t nameEnd = step.find(" = ");
+        const std::size_t numberAt = step.rfind(" = ");
+        if (nameEnd == numberAt) // empty, but within the text, as from_chars wants it
+            steps.push_back({step, step.substr(step.size()), step.substr(step.size())});
+        else
+            steps.push_back({step.substr(0, nameEnd),
+                             step.substr(nameEnd + 3, numberAt - nameEnd - 3),
+                             step.substr(numberAt + 3)});
+    }
+    return steps;
+}
+
+bool close(double read, double value) {
+    return std::abs(read - value) <= 1e-9 * std::max(1.0, std::abs(value));
+}
+
+// A word, not a number nor anything a sum could be read into.
+bool isName(std::string_view name) {
+    return !name.empty() && name.find_first_of(" ()") == std::string_view::npos &&
+           std::string_view("0123456789.+-").find(name.front()) == std::string_view::npos;
+}
+
+// A name stands for one number: the one its own step gives, and no other.
+bool holds(const Step& step, const std::vector<Step>& steps) {
+    const auto named = [&step](const Step& other) {
+        return other.name == step.name;
+    };
+    const std::optional<double> shown = Reader(step.number).number();
+    const std::optional<double> read = Reader(step.expression).whole();
+    return isName(step.name) && std::ranges::count_if(steps, named) == 1 && shown && read &&
+           close(*read, *shown);
+}
+
 } // namespace
 
 bool readsAsItsValue(const Worked& worked) {
-    const std::string& working = worked.text();
-    const std::size_t steps = working.rfind("; ");
-    const std::optional<double> read =
-        Reader(steps == std::string::npos ? working : working.substr(steps + 2)).whole();
-    const double value = worked.value();
-    return read && std::abs(*read - value) <= 1e-9 * std::max(1.0, std::abs(value));
+    std::string_view working = worked.text();
+    const std::vector<Step> steps = stepsOf(working);
+    const bool stepsHold =
+        std::ranges::all_of(steps, [&](const Step& step) { return holds(step, steps); });
+    const std::optional<double> read = Reader(working).whole();
+    return stepsHold && read && close(*read, worked.value());
+}
+
+std::string namesOf(const Worked& worked) {
+    std::string_view working = worked.text();
+    std::string names;
+    for (const Step& step : stepsOf(working))
+        names.append(names.empty() ? "" : "; ").append(step.name).append(" = ").append(step.number);
+    return names;
 }
 
 } // namespace kelvora::test

@@ -177,6 +177,10 @@ void tst_FieldText::readsText_data() {
     QTest::newRow("tiny with long fraction") << "0.00000000001e-320" << 0.0;
     QTest::newRow("zero, huge exponent") << "0e999999" << 0.0;
     QTest::newRow("subnormal") << "5e-324" << 4.9406564584124654e-324;
+    // Leading zeros count for nothing in the order of a number, however many.
+    QTest::newRow("zeros, then beyond the least subnormal") << QString(400, '0') + "1e-330" << 0.0;
+    QTest::newRow("zeros, then a subnormal") << QString(400, '0') + "1e-320" << 1e-320;
+    QTest::newRow("tiny fraction, exponent up") << "0." + QString(400, '0') + "1e2" << 0.0;
     QTest::newRow("largest double") << "1.7976931348623157e308" << 1.7976931348623157e308;
     QTest::newRow("many digits") << QString(400, '1').prepend("0.") << 0.11111111111111111;
 }
@@ -199,6 +203,7 @@ void tst_FieldText::numberBeyondRangeRaisesOverflow_data() {
     QTest::newRow("309 digits") << QString(309, '9') << infinity;
     QTest::newRow("exponent beyond int") << "1e99999999999999999999" << infinity;
     QTest::newRow("leading zeros hide nothing") << "000.001e312" << infinity;
+    QTest::newRow("many digits, exponent down") << "1" + QString(400, '0') + "e-1" << infinity;
     QTest::newRow("blank inside exponent") << "1e3 09" << infinity;
 }
 

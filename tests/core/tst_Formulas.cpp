@@ -6,6 +6,7 @@
 #include "core/FieldText.h"
 #include "core/HeatBalance.h"
 #include "core/LightingHeat.h"
+#include "core/RoofHeat.h"
 #include "core/WorkingText.h"
 
 #include <QTest>
@@ -41,6 +42,8 @@ private slots:
     void lightingStandard();
     void lightingHeat_data();
     void lightingHeat();
+    void roofRadiations_data();
+    void roofRadiations();
     void totals_data();
     void totals();
     void faults_data();
@@ -104,6 +107,39 @@ void tst_Formulas::lightingHeat() {
     QCOMPARE(QString::fromStdString(numberText(roundHalfEven(lightingHeatW(areaM2, standard), 0))),
              shown);
     QVERIFY(test::readsAsItsValue(kelvora::lightingHeat(areaM2, standard)));
+}
+
+// Absorptions that are multiples of 0.044, 17.6 / 400, make the radiation's
+// share of each equivalent temperature a short decimal (0.88 × 405 / 17.6 =
+// 20.25): the heat before rounding is exact in the digits written, where a
+// tenth of a W/m² more radiation shows, as it would not in whole watts.
+void tst_Formulas::roofRadiations_data() {
+    QTest::addColumn<double>("flatM2");
+    QTest::addColumn<double>("vaultedM2");
+    QTest::addColumn<QString>("peak"); // W, before rounding
+    QTest::addColumn<QString>("average");
+    // 100 × 1 × 0.78 × (30 + 0.88 × 789 / 17.6 − 25) = 78 × 44.45
+    // 100 × 1 × 0.78 × (30 + 0.88 × 405 / 17.6 − 25) = 78 × 25.25
+    QTest::newRow("flat, 0.88 absorbed") << 100.0 << 0.0 << "3467.1"
+                                         << "1969.5";
+    // 50 × 2 × 0.78 × (30 + 0.44 × 789 / 17.6 − 25) = 78 × 24.725
+    // 50 × 2 × 0.78 × (30 + 0.44 × 405 / 17.6 − 25) = 78 × 15.125
+    QTest::newRow("vaulted, 0.44 absorbed") << 0.0 << 50.0 << "1928.55"
+                                            << "1179.75";
+}
+
+void tst_Formulas::roofRadiations() {
+    QFETCH(double, flatM2);
+    QFETCH(double, vaultedM2);
+    QFETCH(QString, peak);
+    QFETCH(QString, average);
+    const Roof roof{.flat = {flatM2, 1.0, 0.88},
+                    .vaulted = {vaultedM2, 2.0, 0.44},
+                    .outdoorC = 30,
+                    .indoorC = 25};
+    QCOMPARE(QString::fromStdString(numberText(roofHeatW(roof, peakRoofRadiationWPerM2))), peak);
+    QCOMPARE(QString::fromStdString(numberText(roofHeatW(roof, averageRoofRadiationWPerM2))),
+             average);
 }
 
 void tst_Formulas::totals_data() {

@@ -1,7 +1,9 @@
 // The moist-air check: saturated air against a published psychrometric table,
-// and inputs the check does not cover. The main window's first texts, which
-// agree, are checked where its notes show them (tst_Notes).
+// inputs the check does not cover, and the status flags it keeps. The main
+// window's first texts, which agree, are checked where its notes show them
+// (tst_Notes).
 
+#include "core/ArithmeticFault.h"
 #include "core/MoistAir.h"
 
 #include <QTest>
@@ -20,6 +22,8 @@ private slots:
     void saturatedAirAsTabulated();
     void uncoveredInputsGiveNothing_data();
     void uncoveredInputsGiveNothing();
+    void flagsRaisedBeforeStay_data();
+    void flagsRaisedBeforeStay();
 };
 
 // ASHRAE Handbook—Fundamentals (SI), chapter 1, table 2, moist air at
@@ -80,6 +84,35 @@ void tst_MoistAir::uncoveredInputsGiveNothing() {
     QCOMPARE(moistureContentGPerKg(temperatureC, humidityPercent).has_value(), moistureGiven);
     QCOMPARE(kelvora::enthalpyKJPerKg(temperatureC, moistureGPerKg).has_value(), enthalpyGiven);
     QCOMPARE(std::fetestexcept(FE_ALL_EXCEPT), 0);
+}
+
+void tst_MoistAir::flagsRaisedBeforeStay_data() {
+    QTest::addColumn<int>("raised"); // FE_ flags
+    QTest::newRow("none") << 0;
+    QTest::newRow("inexact") << FE_INEXACT;
+    QTest::newRow("divide by zero") << FE_DIVBYZERO;
+    QTest::newRow("overflow") << (FE_OVERFLOW | FE_INEXACT);
+    QTest::newRow("invalid") << FE_INVALID;
+    QTest::newRow("underflow") << (FE_UNDERFLOW | FE_INEXACT);
+    QTest::newRow("every flag") << FE_ALL_EXCEPT;
+}
+
+// The check runs in the middle of a compute, after its formula: a fault the
+// formula raised must still be there for the compute's fault check, whatever
+// the check's own arithmetic clears or raises.
+void tst_MoistAir::flagsRaisedBeforeStay() {
+    QFETCH(int, raised);
+    std::feclearexcept(FE_ALL_EXCEPT);
+    std::feraiseexcept(raised);
+    {
+        const FlagsKept kept;
+        std::feclearexcept(FE_ALL_EXCEPT);
+        std::feraiseexcept(FE_ALL_EXCEPT & ~raised);
+    }
+    QCOMPARE(std::fetestexcept(FE_ALL_EXCEPT), raised);
+    QVERIFY(!kelvora::enthalpyKJPerKg(25.0, 1e308));     // overflows
+    QVERIFY(!moistureContentGPerKg(std::nan(""), 50.0)); // compares a NaN
+    QCOMPARE(std::fetestexcept(FE_ALL_EXCEPT), raised);
 }
 
 QTEST_MAIN(tst_MoistAir)
