@@ -7,10 +7,13 @@
 #include "core/MoistAir.h"
 
 #include <QLineEdit>
+#include <QStringList>
 #include <QWidget>
 
 #include <cmath>
 #include <optional>
+#include <string>
+#include <utility>
 
 namespace kelvora::ui {
 
@@ -41,6 +44,21 @@ void showCheck(QLineEdit* field, std::optional<double> expected, double toleranc
             far ? NoteLook::Warning : NoteLook::Tooltip);
 }
 
+// What of the fields a check is worked out from gives it nothing to go on:
+// an empty text, or one with no number at its start, reads as 0, and a check
+// against that 0 would blame the field checked instead of the one at fault.
+QString gaps(std::initializer_list<std::pair<const QLineEdit*, const char*>> basis) {
+    QStringList gaps;
+    for (const auto& [field, name] : basis) {
+        const std::string text = field->text().toStdString();
+        if (text.find_first_not_of(" \t\n") == std::string::npos)
+            gaps << QString::fromUtf8(name) + QStringLiteral(" trống");
+        else if (likelyMisreading(text).kind == Misreading::NoNumber)
+            gaps << QString::fromUtf8(name) + QStringLiteral(" không đọc được");
+    }
+    return gaps.isEmpty() ? QString() : QStringLiteral("Không kiểm tra được: ") + gaps.join(", ");
+}
+
 void check(const AirFields& air) {
     // Reading a field may raise an overflow, and the check's arithmetic the
     // inexact flag, while a compute is under way.
@@ -48,17 +66,28 @@ void check(const AirFields& air) {
     const double temperatureC = fieldValue(air.temperatureC);
     const QString range = QStringLiteral("nhiệt độ từ %1 đến %2 °C")
                               .arg(number(lowestCheckedC), number(highestCheckedC));
-    showCheck(air.moistureGPerKg,
-              moistureContentGPerKg(temperatureC, fieldValue(air.humidityPercent)),
-              moistureToleranceGPerKg, "Theo nhiệt độ và độ ẩm: ", " g/kg",
-              QStringLiteral("Nhiệt độ và độ ẩm nằm ngoài khoảng kiểm tra được (%1, độ ẩm từ 0 "
-                             "đến %2 %)")
-                  .arg(range, number(highestHumidityPercent)));
-    showCheck(air.enthalpyKJPerKg, enthalpyKJPerKg(temperatureC, fieldValue(air.moistureGPerKg)),
-              enthalpyToleranceKJPerKg, "Theo nhiệt độ và dung ẩm: ", " kJ/kg",
-              QStringLiteral("Nhiệt độ và dung ẩm nằm ngoài khoảng kiểm tra được (%1, dung ẩm "
-                             "không âm)")
-                  .arg(range));
+    if (const QString missing =
+            gaps({{air.temperatureC, "nhiệt độ"}, {air.humidityPercent, "độ ẩm"}});
+        !missing.isEmpty())
+        setNote(air.moistureGPerKg, NoteSource::AirCheck, missing, NoteLook::Described);
+    else
+        showCheck(air.moistureGPerKg,
+                  moistureContentGPerKg(temperatureC, fieldValue(air.humidityPercent)),
+                  moistureToleranceGPerKg, "Theo nhiệt độ và độ ẩm: ", " g/kg",
+                  QStringLiteral("Nhiệt độ và độ ẩm nằm ngoài khoảng kiểm tra được (%1, độ ẩm từ "
+                                 "0 đến %2 %)")
+                      .arg(range, number(highestHumidityPercent)));
+    if (const QString missing =
+            gaps({{air.temperatureC, "nhiệt độ"}, {air.moistureGPerKg, "dung ẩm"}});
+        !missing.isEmpty())
+        setNote(air.enthalpyKJPerKg, NoteSource::AirCheck, missing, NoteLook::Described);
+    else
+        showCheck(air.enthalpyKJPerKg,
+                  enthalpyKJPerKg(temperatureC, fieldValue(air.moistureGPerKg)),
+                  enthalpyToleranceKJPerKg, "Theo nhiệt độ và dung ẩm: ", " kJ/kg",
+                  QStringLiteral("Nhiệt độ và dung ẩm nằm ngoài khoảng kiểm tra được (%1, dung "
+                                 "ẩm không âm)")
+                      .arg(range));
 }
 
 } // namespace

@@ -37,8 +37,9 @@ CalculatorWindow::CalculatorWindow(const CalculatorSite& site, const char* name,
 }
 
 void CalculatorWindow::copyFromRoom(QLineEdit* field, RoomValue value) {
+    const FlagsKept flags;
     field->setText(room_.text(value));
-    copies_.emplace_back(field, value);
+    copies_.push_back({field, value, fieldValue(field)});
     // The copy is the user's from now on; it only says when the room has
     // come to hold another number than it does.
     const auto compare = [this, field, value] {
@@ -46,7 +47,8 @@ void CalculatorWindow::copyFromRoom(QLineEdit* field, RoomValue value) {
         const QString roomText = room_.text(value);
         const bool agree = fieldValue(field) == fieldValue(roomText);
         setNote(field, NoteSource::Copy,
-                agree ? QString() : QString::fromUtf8(roomHolds) + roomText, NoteLook::Warning);
+                agree ? QString() : QString::fromUtf8(roomHolds) + quoted(roomText),
+                NoteLook::Warning);
     };
     connect(field, &QLineEdit::textChanged, this, compare);
     room_.watch(value, this, compare);
@@ -58,20 +60,25 @@ double CalculatorWindow::roomValue(RoomValue value) const {
     return read;
 }
 
-RoomValuesUsed CalculatorWindow::roomValuesUsed() const {
+ResultInputs CalculatorWindow::resultInputs() const {
     // A copy the formula did not need may hold a number out of range; reading
     // it again must not raise a fault for the next formula to meet.
     const FlagsKept flags;
-    RoomValuesUsed used(readFromRoom_.begin(), readFromRoom_.end());
-    for (const auto& [field, value] : copies_)
-        used.emplace_back(value, fieldValue(field));
-    return used;
+    ResultInputs inputs{{readFromRoom_.begin(), readFromRoom_.end()}, {}};
+    for (const Copy& copy : copies_) {
+        const double number = fieldValue(copy.field);
+        if (number == copy.copied)
+            inputs.fromRoom.emplace_back(copy.value, number);
+        else
+            inputs.typedOver.push_back({copy.value, copy.field->accessibleName(), number});
+    }
+    return inputs;
 }
 
 bool CalculatorWindow::deliver(FaultCheck& faults, ResultKind kind, const Worked& result) {
     if (!faults.passed(result.value()))
         return false;
-    room_.writeResultW(entry_, kind, result, roomValuesUsed());
+    room_.writeResultW(entry_, kind, result, resultInputs());
     return true;
 }
 

@@ -91,7 +91,7 @@ private:
     // The top left of the frame beside the owner, where the screen has room.
     [[nodiscard]] QPoint placeBesideOwner() const;
     void moveFrameTo(QPoint frameTopLeft);
-    [[nodiscard]] RoomValuesUsed roomValuesUsed() const;
+    [[nodiscard]] ResultInputs resultInputs() const;
 
     Room& room_;
     std::size_t entry_;
@@ -103,7 +103,12 @@ private:
     std::optional<QPoint> userPlace_; // the same, where the user last put it
     // What a result goes on to remember of the room: the copies as the
     // compute reads them, and what it read from the room itself, last time.
-    std::vector<std::pair<QLineEdit*, RoomValue>> copies_;
+    struct Copy {
+        QLineEdit* field;
+        RoomValue value;
+        double copied; // the number the room held when it was copied
+    };
+    std::vector<Copy> copies_;
     mutable std::map<RoomValue, double> readFromRoom_;
 };
 

@@ -18,8 +18,8 @@ namespace kelvora::ui {
 
 namespace {
 
-constexpr std::size_t sourceCount = 8;
-static_assert(static_cast<std::size_t>(NoteSource::Stale) + 1 == sourceCount);
+constexpr std::size_t sourceCount = 9;
+static_assert(static_cast<std::size_t>(NoteSource::Range) + 1 == sourceCount);
 
 // Enough for the longest working; a field's text can be any length.
 constexpr qsizetype longestNote = 1000;

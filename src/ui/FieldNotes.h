@@ -26,6 +26,7 @@ enum class NoteSource {
     Rule,     // what the control needs: a field to be filled in, a button to be enabled
     Working,  // how a result came about, or that it was typed; shown first
     Stale,    // a result computed with room values the room no longer holds
+    Range,    // a value that cannot be, or a result computed with one
 };
 
 enum class NoteLook {

@@ -11,8 +11,9 @@
 
 #include <string_view>
 
+#include <QString>
+
 class QLineEdit;
-class QString;
 class QWidget;
 
 namespace kelvora::ui {
@@ -20,6 +21,14 @@ namespace kelvora::ui {
 // The numeric value of the field's current text.
 [[nodiscard]] double fieldValue(const QLineEdit* field);
 [[nodiscard]] double fieldValue(const QString& text);
+
+// A number as a note says it: as a field writes it, or in words where no
+// field could hold it (an infinity, NaN), since "inf" is no Vietnamese.
+[[nodiscard]] QString numberWords(double value);
+
+// A user's text as a note quotes it: whole, or cut short with "…" where it is
+// longer than a note line can show.
+[[nodiscard]] QString quoted(const QString& text);
 
 // A result in whole watts: rounded half to even, then written.
 void writeRounded(QLineEdit* field, double value);

@@ -8,6 +8,7 @@
 #include "Layout.h"
 #include "ResultFrame.h"
 #include "ResultHistory.h"
+#include "RoomRanges.h"
 #include "RoomReport.h"
 #include "WindowAccessibility.h"
 #include "core/ArithmeticFault.h"
@@ -239,14 +240,14 @@ void Kelvora::watch(RoomValue value, const QObject* context, std::function<void(
 }
 
 void Kelvora::writeResultW(std::size_t entry, ResultKind kind, const Worked& result,
-                           const RoomValuesUsed& used) {
+                           const ResultInputs& inputs) {
     const ComponentRow& component = components()[entry];
     QLineEdit* Kelvora::*field =
         kind == ResultKind::Peak ? component.peakField : component.resultField;
     if (field == nullptr)
         return;
     writeRounded(this->*field, result.value());
-    history_->computed(this->*field, result, used);
+    history_->computed(this->*field, result, inputs);
 }
 
 std::vector<double> Kelvora::componentsW() const {
@@ -311,6 +312,16 @@ void Kelvora::showNotes() {
         setFixedNote(checkedOnly, "Không dùng để tính; chỉ cần không để trống");
     for (QLineEdit* checked : checkedFields(RoomCheck::Full))
         warnWhileEmpty(checked, "Cần có số liệu để mở các cửa sổ tính");
+    markImplausible({{txtdientich, RoomQuantity::AreaM2},
+                     {txtsonguoi, RoomQuantity::People},
+                     {txtnhietdongoai, RoomQuantity::TemperatureC},
+                     {txtnhietdotrong, RoomQuantity::TemperatureC},
+                     {txtdoamngoai, RoomQuantity::RelativeHumidityPercent},
+                     {txtdoamtrong, RoomQuantity::RelativeHumidityPercent},
+                     {txtdungamngoai, RoomQuantity::MoistureGPerKg},
+                     {txtdungamtrong, RoomQuantity::MoistureGPerKg},
+                     {txtenthanpyngoai, RoomQuantity::EnthalpyKJPerKg},
+                     {txtenthanpytrong, RoomQuantity::EnthalpyKJPerKg}});
     new AirCheck({{txtnhietdongoai, txtdoamngoai, txtdungamngoai, txtenthanpyngoai},
                   {txtnhietdotrong, txtdoamtrong, txtdungamtrong, txtenthanpytrong}},
                  this);

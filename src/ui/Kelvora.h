@@ -46,7 +46,7 @@ public:
     [[nodiscard]] QString text(RoomValue value) const override;
     void watch(RoomValue value, const QObject* context, std::function<void()> changed) override;
     void writeResultW(std::size_t entry, ResultKind kind, const Worked& result,
-                      const RoomValuesUsed& used) override;
+                      const ResultInputs& inputs) override;
 
     [[nodiscard]] const CalculatorWindows& calculators() const { return calculators_; }
     [[nodiscard]] const ResultHistory& history() const { return *history_; }

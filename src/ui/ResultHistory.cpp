@@ -4,6 +4,7 @@
 #include "FieldNotes.h"
 #include "Fields.h"
 #include "Kelvora.h"
+#include "RoomRanges.h"
 #include "core/ArithmeticFault.h"
 #include "core/FieldText.h"
 #include "core/HeatBalance.h"
@@ -72,9 +73,9 @@ ResultHistory::ResultHistory(Kelvora& window)
         QLineEdit* peak = component.peakField != nullptr ? window.*component.peakField : nullptr;
         averages.push_back(average);
         maxima.push_back(peak != nullptr ? peak : average);
-        followResult(average);
+        followResult(average, average->accessibleName());
         if (peak != nullptr)
-            followResult(peak);
+            followResult(peak, average->accessibleName());
     }
     followTotal(window.txtQtong, averages);
     followTotal(window.txtqtongmax, maxima);
@@ -86,10 +87,10 @@ ResultHistory::ResultHistory(Kelvora& window)
     connect(window.cmdxoa, &QPushButton::clicked, this, &ResultHistory::cleared);
 }
 
-void ResultHistory::followResult(QLineEdit* field) {
-    results_.push_back({field, {}, false, {}});
-    connect(field, &QLineEdit::textEdited, this, [this, field] {
-        *entryOf(results_, field) = {field, {}, true, {}};
+void ResultHistory::followResult(QLineEdit* field, const QString& window) {
+    results_.push_back({field, window, {}, false, {}});
+    connect(field, &QLineEdit::textEdited, this, [this, field, window] {
+        *entryOf(results_, field) = {field, window, {}, true, {}};
         showAll();
     });
 }
@@ -104,14 +105,17 @@ void ResultHistory::followTotal(QLineEdit* total, std::vector<QLineEdit*> terms)
     });
 }
 
-void ResultHistory::computed(QLineEdit* field, const Worked& result, const RoomValuesUsed& used) {
+void ResultHistory::computed(QLineEdit* field, const Worked& result, const ResultInputs& inputs) {
     for (Result& r : results_) {
         if (r.field != field)
             continue;
         // The final number is the text just written, not worked out again.
-        r = {field,
-             fromStd(result.text()) + QStringLiteral(" = ") + field->text() + QStringLiteral(" W"),
-             false, used};
+        QString working =
+            fromStd(result.text()) + QStringLiteral(" = ") + field->text() + QStringLiteral(" W");
+        for (const TypedOver& own : inputs.typedOver)
+            working += QStringLiteral("\n%1 nhập trong cửa sổ %2: %3")
+                           .arg(own.caption, r.window, numberWords(own.number));
+        r = {field, r.window, working, false, inputs};
     }
     showAll();
 }
@@ -140,7 +144,7 @@ void ResultHistory::totalsComputed() {
 
 void ResultHistory::cleared() {
     for (Result& result : results_)
-        result = {result.field, {}, false, {}};
+        result = {result.field, result.window, {}, false, {}};
     for (Total& total : totals_)
         total = {total.field, total.terms, {}, false};
     showAll();
@@ -150,14 +154,14 @@ QString ResultHistory::staleness(const Result& result) const {
     // Reading the room may meet a number out of range while a compute runs.
     const FlagsKept flags;
     QStringList changes;
-    for (const auto& [value, usedNumber] : result.used) {
+    for (const auto& [value, usedNumber] : result.inputs.fromRoom) {
         const QString shown = room_.text(value);
         const double now = fieldValue(shown);
-        // A number beyond range is named as typed; setNote cuts a long text short.
+        // A number beyond range is named as typed, as far as a note can show it.
         if (now != usedNumber)
             changes << QStringLiteral("%1 tính với %2, cửa sổ chính hiện ghi %3")
-                           .arg(roomValueName(value), fromStd(numberText(usedNumber)),
-                                std::isfinite(now) ? fromStd(numberText(now)) : shown);
+                           .arg(roomValueName(value), numberWords(usedNumber),
+                                std::isfinite(now) ? numberWords(now) : quoted(shown));
     }
     return changes.isEmpty()
                ? QString()
@@ -223,6 +227,11 @@ void ResultHistory::showResult(const Result& result) {
     setNote(result.field, NoteSource::Working, workingNote(result.working, result.typed),
             NoteLook::Described);
     setNote(result.field, NoteSource::Stale, staleness(result), NoteLook::Warning);
+    QStringList implausible;
+    for (const auto& [value, usedNumber] : result.inputs.fromRoom)
+        if (const QString note = implausibleNote(quantityOf(value), usedNumber); !note.isEmpty())
+            implausible << QStringLiteral("Tính với %1: %2").arg(roomValueName(value), note);
+    setNote(result.field, NoteSource::Range, implausible.join(u'\n'), NoteLook::Warning);
 }
 
 void ResultHistory::showTotal(const Total& total) {

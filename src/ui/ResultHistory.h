@@ -6,7 +6,10 @@
 // A text the user types replaces the working with "Nhập tay"; Clear forgets
 // everything. Whenever a room field comes to read another number than a
 // result was computed with, that result turns amber with "Chưa tính lại: …"
-// until the two agree again. The totals' notes show the sum Tính formed and
+// until the two agree again; a copy the user typed over in the calculator is
+// the user's own input, named in the working, and never makes it stale. A
+// result computed with a room value that cannot be carries that value's
+// mark. The totals' notes show the sum Tính formed and
 // the load in kW and BTU/h, and list the components that are out of date.
 // Nothing is worked out before a result is written.
 
@@ -31,7 +34,7 @@ public:
     explicit ResultHistory(Kelvora& window);
 
     // The calculator's result has just been written into field.
-    void computed(QLineEdit* field, const Worked& result, const RoomValuesUsed& used);
+    void computed(QLineEdit* field, const Worked& result, const ResultInputs& inputs);
 
     // For the report, of a result or a total field: its working without
     // "Cách tính: " (empty when there is none), whether it was typed by hand,
@@ -43,9 +46,10 @@ public:
 private:
     struct Result {
         QLineEdit* field = nullptr;
+        QString window;  // the calculator's name, as the average's field is named
         QString working; // the formula with its numbers and its result
         bool typed = false;
-        RoomValuesUsed used;
+        ResultInputs inputs;
     };
     struct Total {
         QLineEdit* field = nullptr;
@@ -54,7 +58,7 @@ private:
         bool typed = false;
     };
 
-    void followResult(QLineEdit* field);
+    void followResult(QLineEdit* field, const QString& window);
     void followTotal(QLineEdit* total, std::vector<QLineEdit*> terms);
     void totalsComputed();
     void cleared();

@@ -34,6 +34,20 @@ enum class RoomValue {
 // whether copied at the calculator's creation or read at the compute.
 using RoomValuesUsed = std::vector<std::pair<RoomValue, double>>;
 
+// A calculator's copy of a room value that the user has since typed over: the
+// result used the user's own number, which the room no longer bears on.
+struct TypedOver {
+    RoomValue value;
+    QString caption; // the copy's name in its window
+    double number;
+};
+
+// What a result was computed with besides its window's own inputs.
+struct ResultInputs {
+    RoomValuesUsed fromRoom; // read at the compute, or copied and kept as copied
+    std::vector<TypedOver> typedOver;
+};
+
 enum class ResultKind {
     Average, // every component's result
     Peak,    // the glazing's and the roof's peak value
@@ -54,7 +68,7 @@ public:
     // rounded half to even to whole watts, over the text its field held, and
     // keeps how it came about. The caller has passed it through the fault check.
     virtual void writeResultW(std::size_t entry, ResultKind kind, const Worked& result,
-                              const RoomValuesUsed& used) = 0;
+                              const ResultInputs& inputs) = 0;
 
 protected:
     Room() = default;
