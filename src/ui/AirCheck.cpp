@@ -34,14 +34,14 @@ QString number(double value) {
 void showCheck(QLineEdit* field, std::optional<double> expected, double toleranceNear,
                const char* basis, const char* unit, const QString& uncovered) {
     if (!expected) {
-        setNote(field, NoteSource::AirCheck, uncovered, NoteLook::Tooltip);
+        setNote(field, NoteSource::AirCheck, uncovered, NoteLook::Described);
         return;
     }
     const double shown = roundHalfEven(*expected, shownDecimals);
     const bool far = !(std::abs(fieldValue(field) - *expected) <= toleranceNear);
     setNote(field, NoteSource::AirCheck,
             QString::fromUtf8(basis) + number(shown) + QString::fromUtf8(unit),
-            far ? NoteLook::Warning : NoteLook::Tooltip);
+            far ? NoteLook::Warning : NoteLook::Described);
 }
 
 // What of the fields a check is worked out from gives it nothing to go on:

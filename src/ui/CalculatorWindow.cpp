@@ -70,7 +70,7 @@ ResultInputs CalculatorWindow::resultInputs() const {
         if (number == copy.copied)
             inputs.fromRoom.emplace_back(copy.value, number);
         else
-            inputs.typedOver.push_back({copy.value, copy.field->accessibleName(), number});
+            inputs.typedOver.push_back({copy.value, number});
     }
     return inputs;
 }

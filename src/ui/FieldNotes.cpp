@@ -1,5 +1,6 @@
 #include "FieldNotes.h"
 
+#include "Fields.h"
 #include "core/ArithmeticFault.h"
 #include "core/FieldText.h"
 
@@ -33,7 +34,7 @@ const char* const unpicked = "Chưa chọn";
 // Why the number read is probably not the one meant, and what to type.
 QString misreadingNote(const std::string& text) {
     const MisreadingReason reason = likelyMisreading(text);
-    const QString read = QString::fromStdString(numberText(kelvora::fieldValue(text)));
+    const QString read = numberWords(kelvora::fieldValue(text));
     switch (reason.kind) {
     case Misreading::None:
         break;
@@ -43,7 +44,7 @@ QString misreadingNote(const std::string& text) {
         QString note = QStringLiteral("Dấu phẩy kết thúc số, nên chỉ đọc được %1.").arg(read);
         if (!reason.meant.empty())
             note += QStringLiteral(" Phần thập phân viết sau dấu chấm: %1")
-                        .arg(QString::fromStdString(reason.meant));
+                        .arg(quoted(QString::fromStdString(reason.meant)));
         return note;
     }
     case Misreading::SecondPoint:
@@ -85,7 +86,6 @@ public:
 
     void apply(QWidget* control) const {
         QStringList tooltip;
-        QStringList described;
         bool warning = false;
         bool greyed = false;
         // A result's working explains the number the field shows: it leads.
@@ -98,13 +98,11 @@ public:
                 ordered.push_back(&*note);
         for (const Note* note : ordered) {
             tooltip << note->text;
-            if (note->look != NoteLook::Tooltip)
-                described << note->text;
             warning = warning || note->look == NoteLook::Warning;
             greyed = greyed || note->look == NoteLook::Greyed;
         }
         control->setToolTip(tooltip.join(u'\n'));
-        control->setAccessibleDescription(described.join(u'\n'));
+        control->setAccessibleDescription(tooltip.join(u'\n'));
 
         // A palette of its own only while a note asks for one, so that the
         // control looks exactly as before once the note is gone.
@@ -131,12 +129,12 @@ void showValueOf(QLineEdit* field) {
     // Reading the text may raise an overflow while a compute is under way.
     const FlagsKept flags;
     const std::string text = field->text().toStdString();
-    QString note = QString::fromUtf8(valueUsed) +
-                   QString::fromStdString(numberText(kelvora::fieldValue(text)));
+    QString note = QString::fromUtf8(valueUsed) + numberWords(kelvora::fieldValue(text));
     const QString why = misreadingNote(text);
     if (!why.isEmpty())
         note += u'\n' + why;
-    setNote(field, NoteSource::Value, note, why.isEmpty() ? NoteLook::Tooltip : NoteLook::Warning);
+    setNote(field, NoteSource::Value, note,
+            why.isEmpty() ? NoteLook::Described : NoteLook::Warning);
 }
 
 void showEmptiness(QLineEdit* field, const QString& text) {

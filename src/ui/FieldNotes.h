@@ -4,10 +4,10 @@
 // number a calculation will read from a field, that nothing reads it, that
 // nothing is picked in a list yet, that a copy or a total is out of date.
 // A control may carry several notes at once, each from its own source; every
-// note shows in the tooltip, and the ones a user must not miss are also the
-// control's accessible description, so that a screen reader says them. A
-// warning tints the control; nothing here moves it, takes the focus, opens a
-// box or changes a text.
+// note shows in the tooltip and is the control's accessible description too,
+// so that a screen reader says whatever a sighted user can read. A warning
+// tints the control; nothing here moves it, takes the focus, opens a box or
+// changes a text.
 
 #include <QString>
 
@@ -30,10 +30,9 @@ enum class NoteSource {
 };
 
 enum class NoteLook {
-    Tooltip,   // in the tooltip only
-    Described, // in the tooltip and the accessible description
-    Warning,   // described, and the control tinted
-    Greyed,    // described, and the control's entries greyed
+    Described, // the control looks as it always does
+    Warning,   // the control tinted
+    Greyed,    // the control's entries greyed
 };
 
 // Sets the source's note on the control, replacing what that source said

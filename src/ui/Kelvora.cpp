@@ -152,7 +152,7 @@ Kelvora::Kelvora(QWidget* parent)
     cmdxoa = makeControl<QPushButton>(this, "cmdxoa", "Xoá", {3960, 5400, 1215, 495});
     cmdthoat = makeControl<QPushButton>(this, "cmdthoat", "Thoát", {5400, 5400, 1215, 495});
     cmdsaochep = makeControl<QPushButton>(this, "cmdsaochep", "Sao chép", {6840, 5400, 1215, 495});
-    cmdsaochep->setToolTip(QString::fromUtf8(copyButtonTip));
+    setFixedNote(cmdsaochep, copyButtonTip);
     connect(tinh, &QPushButton::clicked, this, &Kelvora::tinh_Click);
     connect(cmdxoa, &QPushButton::clicked, this, &Kelvora::cmdxoa_Click);
     connect(cmdthoat, &QPushButton::clicked, this, &Kelvora::cmdthoat_Click);

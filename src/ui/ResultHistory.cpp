@@ -112,9 +112,12 @@ void ResultHistory::computed(QLineEdit* field, const Worked& result, const Resul
         // The final number is the text just written, not worked out again.
         QString working =
             fromStd(result.text()) + QStringLiteral(" = ") + field->text() + QStringLiteral(" W");
-        for (const TypedOver& own : inputs.typedOver)
-            working += QStringLiteral("\n%1 nhập trong cửa sổ %2: %3")
-                           .arg(own.caption, r.window, numberWords(own.number));
+        for (const TypedOver& own : inputs.typedOver) {
+            const QString name = roomValueName(own.value);
+            working +=
+                QStringLiteral("\n%1%2 nhập trong cửa sổ %3: %4")
+                    .arg(name.left(1).toUpper(), name.mid(1), r.window, numberWords(own.number));
+        }
         r = {field, r.window, working, false, inputs};
     }
     showAll();

@@ -38,7 +38,6 @@ using RoomValuesUsed = std::vector<std::pair<RoomValue, double>>;
 // result used the user's own number, which the room no longer bears on.
 struct TypedOver {
     RoomValue value;
-    QString caption; // the copy's name in its window
     double number;
 };
 
