@@ -20,6 +20,17 @@
 namespace kelvora::ui {
 
 namespace {
+
+// The frame as the window system has it now. QWidget keeps the frame's size
+// from the window's last move, and a window manager that frames a window
+// anew where it stood (on showing it again) sends none: the kept size is
+// then that of the unframed, hidden window.
+QRect frameNow(const QWidget* window) {
+    const QWindow* handle = window->windowHandle();
+    return handle != nullptr && window->isVisible() ? handle->frameGeometry()
+                                                    : window->frameGeometry();
+}
+
 const char* const roomHolds = "Cửa sổ chính hiện ghi: ";
 const char* const buttonEnabledWhen = "Nút Tính bật khi ";
 } // namespace
@@ -101,7 +112,7 @@ QPoint CalculatorWindow::placeBesideOwner() const {
         return pos();
     // The frame this window will get is not known before it is shown; the
     // window manager gives it the same as the main window's.
-    const QRect mainFrame = owner->frameGeometry();
+    const QRect mainFrame = frameNow(owner);
     const QSize frameExtra = mainFrame.size() - owner->size();
     // The main window's buttons stand in one row along its bottom. Only its
     // own: the calculators are its children too, with buttons of their own.
@@ -120,7 +131,7 @@ void CalculatorWindow::moveFrameTo(QPoint frameTopLeft) {
     // hidden window may have lost: the frame to come is the owner's.
     const QWidget* owner = parentWidget();
     if (testAttribute(Qt::WA_WState_Created) && owner != nullptr)
-        frameTopLeft += (owner->geometry().topLeft() - owner->frameGeometry().topLeft()) -
+        frameTopLeft += (owner->geometry().topLeft() - frameNow(owner).topLeft()) -
                         (geometry().topLeft() - pos());
     move(frameTopLeft);
 }
@@ -135,7 +146,7 @@ void CalculatorWindow::moveEvent(QMoveEvent* event) {
     const QWindow* handle = windowHandle();
     if (!event->spontaneous() || !isVisible() || handle == nullptr || !handle->isExposed())
         return;
-    const QPoint frame = frameGeometry().topLeft();
+    const QPoint frame = frameNow(this).topLeft();
     if (userPlace_ || frame != askedAt_)
         userPlace_ = frame;
 }

@@ -86,6 +86,10 @@ private:
 // False when it does not happen.
 [[nodiscard]] bool activate(QWidget* window);
 
+// The window's frame as the window system has it now (QWidget's own can be
+// stale after a window manager framed a window anew without moving it).
+[[nodiscard]] QRect frameOf(const QWidget* window);
+
 // Moves the window's frame to frameTopLeft as the user does by dragging its
 // title bar: on X11 the window manager moves it, asked through the X server;
 // elsewhere the window system does. Waits until the program has heard of

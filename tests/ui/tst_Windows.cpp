@@ -71,10 +71,10 @@ private:
     // Over the main window, on the screen, and clear of the buttons wherever
     // the screen has room for it above them.
     [[nodiscard]] bool overTheMainWindow(const QWidget* shown) const {
-        const QRect at = shown->frameGeometry();
+        const QRect at = frameOf(shown);
         const QRect screen = window->screen()->availableGeometry();
         const bool roomAbove = at.height() <= commandRow().top() - screen.top();
-        return at.intersects(window->frameGeometry()) && screen.contains(at) &&
+        return at.intersects(frameOf(window)) && screen.contains(at) &&
                (!roomAbove || !at.intersects(commandRow()));
     }
 };
@@ -301,9 +301,9 @@ void tst_Windows::opensOnTheScreenAndKeepsItsPlace() {
     for (int entry = 0; entry < window->loaiQ->count(); ++entry) {
         QWidget* shown = openCalculator(entry);
         QVERIFY(shown != nullptr);
-        const QRect main = window->frameGeometry();
-        QTRY_VERIFY2(screen.contains(shown->frameGeometry()), qPrintable(shown->objectName()));
-        const QRect at = shown->frameGeometry();
+        const QRect main = frameOf(window);
+        QTRY_VERIFY2(screen.contains(frameOf(shown)), qPrintable(shown->objectName()));
+        const QRect at = frameOf(shown);
         const bool fitsBeside = main.right() + at.width() <= screen.right() ||
                                 main.left() - at.width() >= screen.left();
         if (fitsBeside) {
@@ -320,11 +320,11 @@ void tst_Windows::opensOnTheScreenAndKeepsItsPlace() {
     const QPoint moved = screen.topLeft() + QPoint(10, 10);
     QVERIFY(moveAsUser(roof, moved));
     QTest::keyClick(roof, Qt::Key_Escape);
-    QVERIFY(moveAsUser(window, window->frameGeometry().topLeft() + QPoint(40, 30)));
+    QVERIFY(moveAsUser(window, frameOf(window).topLeft() + QPoint(40, 30)));
     clickEntry(window->loaiQ, 5);
     clickEntry(window->loaiQ, 6);
     QVERIFY(waitUntilShown(roof));
-    QTRY_COMPARE(roof->frameGeometry().topLeft(), moved);
+    QTRY_COMPARE(frameOf(roof).topLeft(), moved);
 }
 
 void tst_Windows::mainWindowPlacement_data() {
@@ -365,13 +365,12 @@ void tst_Windows::followsTheMovedMainWindow() {
     clickEntry(window->loaiQ, 2);
     clickEntry(window->loaiQ, 3);
     QVERIFY(waitUntilShown(shown));
-    const QRect main = window->frameGeometry();
-    if (main.right() + shown->frameGeometry().width() < screen.right()) // room on its right
-        QTRY_VERIFY(!shown->frameGeometry().intersects(main) &&
-                    shown->frameGeometry().top() == main.top());
+    const QRect main = frameOf(window);
+    if (main.right() + frameOf(shown).width() < screen.right()) // room on its right
+        QTRY_VERIFY(!frameOf(shown).intersects(main) && frameOf(shown).top() == main.top());
     else
         QTRY_VERIFY(overTheMainWindow(shown));
-    QVERIFY(screen.contains(shown->frameGeometry()));
+    QVERIFY(screen.contains(frameOf(shown)));
 }
 
 // However often the user moves the main window, every calculator the user
@@ -380,7 +379,7 @@ void tst_Windows::followsTheMovedMainWindow() {
 // it is hidden) is not the user moving it.
 void tst_Windows::followsEveryMoveOfTheMainWindow() {
     const QRect screen = window->screen()->availableGeometry();
-    const QSize mainFrame = window->frameGeometry().size();
+    const QSize mainFrame = frameOf(window).size();
     const int spareWidth = screen.width() - mainFrame.width();
     const int spareHeight = std::max(0, screen.height() - mainFrame.height() - 40);
     for (int move = 0; move <= 5; ++move) {
@@ -389,27 +388,40 @@ void tst_Windows::followsEveryMoveOfTheMainWindow() {
         const int x = move % 2 == 1 ? spareWidth * (move - 1) / 16 : spareWidth * (16 - move) / 16;
         if (move > 0)
             QVERIFY(moveAsUser(window, screen.topLeft() + QPoint(x, spareHeight * move / 6)));
-        const QRect main = window->frameGeometry();
+        const QRect main = frameOf(window);
         for (int entry = 0; entry < window->loaiQ->count(); ++entry) {
             QWidget* shown = openCalculator(entry);
             QVERIFY(shown != nullptr);
-            const QString what = QStringLiteral("move %1, %2").arg(move).arg(shown->objectName());
-            const int width = shown->frameGeometry().width();
+            const auto what = [&] {
+                const QRect at = frameOf(shown);
+                return QStringLiteral("move %1, %2 at %3,%4 %5x%6, main at %7,%8 %9x%10")
+                    .arg(move)
+                    .arg(shown->objectName())
+                    .arg(at.x())
+                    .arg(at.y())
+                    .arg(at.width())
+                    .arg(at.height())
+                    .arg(main.x())
+                    .arg(main.y())
+                    .arg(main.width())
+                    .arg(main.height());
+            };
+            const int width = frameOf(shown).width();
             // The main window opens with room beside it for each calculator
             // that the screen has room for.
             if (move == 0 && mainFrame.width() + width <= screen.width())
                 QVERIFY2(main.right() + width <= screen.right() ||
                              main.left() - width >= screen.left(),
-                         qPrintable(what + QStringLiteral(" has no room beside it")));
+                         qPrintable(what() + QStringLiteral(" has no room beside it")));
             if (main.right() + width <= screen.right()) {
-                QTRY_VERIFY2(shown->frameGeometry().topLeft() == main.topRight() + QPoint(1, 0),
-                             qPrintable(what + QStringLiteral(" on the right")));
+                QTRY_VERIFY2(frameOf(shown).topLeft() == main.topRight() + QPoint(1, 0),
+                             qPrintable(what() + QStringLiteral(" on the right")));
             } else if (main.left() - width >= screen.left()) {
-                QTRY_VERIFY2(shown->frameGeometry().topRight() == main.topLeft() - QPoint(1, 0),
-                             qPrintable(what + QStringLiteral(" on the left")));
+                QTRY_VERIFY2(frameOf(shown).topRight() == main.topLeft() - QPoint(1, 0),
+                             qPrintable(what() + QStringLiteral(" on the left")));
             } else {
                 QTRY_VERIFY2(overTheMainWindow(shown),
-                             qPrintable(what + QStringLiteral(" over it")));
+                             qPrintable(what() + QStringLiteral(" over it")));
             }
             QTest::keyClick(shown, Qt::Key_Escape);
             QTRY_VERIFY(!shown->isVisible());
