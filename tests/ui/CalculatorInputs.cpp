@@ -40,10 +40,23 @@ bool tabTo(QWidget* target) {
     return false;
 }
 
+// The row the input names; -1 when it names none of the list's rows, so that
+// a typo in a test's inputs fails the test instead of picking some other row.
+int rowOf(const QListWidget* list, const QString& input) {
+    bool number = false;
+    const int row = textOf(input).toInt(&number);
+    return number && row >= 0 && row < list->count() ? row : -1;
+}
+
+bool picked(const QListWidget* list, int row) {
+    return list->currentRow() == row && list->currentItem() != nullptr &&
+           list->currentItem()->isSelected();
+}
+
 bool pick(QListWidget* list, int row, Input input) {
     if (input == Input::Mouse) {
         clickEntry(list, row);
-        return true;
+        return picked(list, row);
     }
     if (!tabTo(list))
         return false;
@@ -54,16 +67,18 @@ bool pick(QListWidget* list, int row, Input input) {
         if (list->currentRow() == before)
             return false;
     }
-    return true;
+    return picked(list, row);
 }
 
+// No field of the program limits or rewrites what is typed into it: a text
+// other than the one typed means the keys went elsewhere.
 bool type(QLineEdit* field, const QString& text, Input input) {
     if (input == Input::Mouse)
         QTest::mouseClick(field, Qt::LeftButton);
     else if (!tabTo(field))
         return false;
     retype(field, text);
-    return true;
+    return field->text() == text;
 }
 
 } // namespace
@@ -79,13 +94,23 @@ QString textOf(const QString& input) {
 QString fillIn(QWidget* calculator, const QStringList& inputs, Input input) {
     for (const QString& entry : inputs) {
         if (isPick(entry)) {
-            QListWidget* picked = list(calculator, nameOf(entry));
-            if (picked == nullptr || !pick(picked, textOf(entry).toInt(), input))
+            QListWidget* entries = list(calculator, nameOf(entry));
+            if (entries == nullptr)
                 return QStringLiteral("list ") + entry;
+            const int row = rowOf(entries, entry);
+            if (row < 0)
+                return QStringLiteral("list %1: no such row, %2 rows")
+                    .arg(entry)
+                    .arg(entries->count());
+            if (!pick(entries, row, input))
+                return QStringLiteral("list %1 not picked, current row %2")
+                    .arg(entry)
+                    .arg(entries->currentRow());
         } else {
             QLineEdit* typed = field(calculator, nameOf(entry));
             if (typed == nullptr || !type(typed, textOf(entry), input))
-                return QStringLiteral("field ") + nameOf(entry);
+                return QStringLiteral("field ") + nameOf(entry) +
+                       (typed != nullptr ? QStringLiteral(" shows ") + typed->text() : QString());
         }
     }
     return {};

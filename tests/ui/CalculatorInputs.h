@@ -33,7 +33,8 @@ enum class Input {
 [[nodiscard]] QString nameOf(const QString& input);
 [[nodiscard]] QString textOf(const QString& input);
 
-// Fills the calculator in; returns what could not be reached, or nothing.
+// Fills the calculator in; returns what could not be reached, or a row or a
+// text that did not take (a row the list does not have is a typo), or nothing.
 [[nodiscard]] QString fillIn(QWidget* calculator, const QStringList& inputs,
                              Input input = Input::Mouse);
 

@@ -6,6 +6,7 @@
 
 #include "CalculatorInputs.h"
 #include "UiDriver.h"
+#include "ui/FieldNotes.h"
 
 #include <QApplication>
 #include <QImage>
@@ -19,6 +20,9 @@
 #include <cfenv>
 
 using namespace kelvora::ui::test;
+using kelvora::ui::NoteLook;
+using kelvora::ui::NoteSource;
+using kelvora::ui::setNote;
 
 namespace {
 
@@ -66,6 +70,8 @@ private slots:
     void airConditionsAreChecked();
     void warningsSayWhy_data();
     void warningsSayWhy();
+    void longNotesAreCut_data();
+    void longNotesAreCut();
     void emptyCheckedFieldsWarn_data();
     void emptyCheckedFieldsWarn();
     void disabledComputeSaysWhy_data();
@@ -113,19 +119,19 @@ void tst_Notes::showsTheValueUsed() {
     QVERIFY(edit != nullptr);
     retype(edit, QStringLiteral("1"));
     const QColor plain = background(edit);
-    QVERIFY(!edit->accessibleDescription().contains(valueUsed));
+    QCOMPARE(edit->accessibleDescription(), edit->toolTip()); // heard as it is seen
 
     retype(edit, typed);
     const QString note = valueUsed + value;
     QVERIFY2(edit->toolTip().split(u'\n').contains(note), qPrintable(edit->toolTip()));
-    QCOMPARE(edit->accessibleDescription().split(u'\n').contains(note), misread);
+    QVERIFY(edit->accessibleDescription().split(u'\n').contains(note));
     QCOMPARE(background(edit) != plain, misread);
     QCOMPARE(QApplication::focusWidget(), edit); // a warning takes nothing from the user
 
     // Put right, the field looks and reads as any other.
     retype(edit, QStringLiteral("1"));
     QVERIFY(edit->toolTip().split(u'\n').contains(valueUsed + QStringLiteral("1")));
-    QVERIFY(!edit->accessibleDescription().contains(valueUsed));
+    QCOMPARE(edit->accessibleDescription(), edit->toolTip());
     QCOMPARE(background(edit), plain);
 }
 
@@ -157,7 +163,7 @@ void tst_Notes::tellsWhatIsNotUsed() {
     for (const QLineEdit* field : shown->findChildren<QLineEdit*>()) {
         if (!field->toolTip().split(u'\n').contains(note)) // the air check's note beside it
             continue;
-        QCOMPARE(field->accessibleDescription(), note);
+        QCOMPARE(field->accessibleDescription(), field->toolTip());
         noted << field->objectName();
     }
     noted.sort();
@@ -187,6 +193,15 @@ void tst_Notes::listsTellNothingIsPicked() {
     // The visible entry is greyed, where the main window's list shows black.
     QVERIFY(darkestLightness(entries->viewport()) >
             darkestLightness(window->loaiQ->viewport()) + 60);
+    // No window warns on a list yet; one that did must lose the tint with the
+    // warning, the list's own look taken from its parent as before.
+    const QColor plain = entries->parentWidget()->palette().color(QPalette::Base);
+    QCOMPARE(background(entries->viewport()), plain);
+    setNote(entries, NoteSource::Rule, QStringLiteral("!"), NoteLook::Warning);
+    QVERIFY(background(entries->viewport()) != plain);
+    setNote(entries, NoteSource::Rule, QString(), NoteLook::Warning);
+    QCOMPARE(background(entries->viewport()), plain);
+    QCOMPARE(entries->toolTip(), unpicked);
 
     clickEntry(entries, 1);
     QVERIFY(entries->toolTip().isEmpty());
@@ -402,7 +417,7 @@ void tst_Notes::airConditionsAreChecked() {
                                    [&note](const QString& line) { return line.startsWith(note); });
     };
     QVERIFY2(hasNote(field->toolTip()), qPrintable(field->toolTip()));
-    QCOMPARE(hasNote(field->accessibleDescription()), warning);
+    QVERIFY(hasNote(field->accessibleDescription())); // heard, warning or not
     QCOMPARE(background(field) != plain, warning);
     if (!typed.startsWith(checked))
         QCOMPARE(field->text(), text);
@@ -439,6 +454,24 @@ void tst_Notes::warningsSayWhy() {
     retype(edit, typed);
     QVERIFY2(edit->toolTip().split(u'\n').contains(why), qPrintable(edit->toolTip()));
     QVERIFY(edit->accessibleDescription().split(u'\n').contains(why));
+}
+
+void tst_Notes::longNotesAreCut_data() {
+    QTest::addColumn<int>("length");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("999") << 999 << QString(999, u'x');
+    QTest::newRow("1000") << 1000 << QString(1000, u'x');
+    QTest::newRow("1001, cut") << 1001 << QString(999, u'x') + u'…';
+}
+
+// The notes the windows write quote a user's text cut short and stay well
+// within 1000 characters; any longer note is cut to that, "…" the last.
+void tst_Notes::longNotesAreCut() {
+    QFETCH(int, length);
+    QFETCH(QString, shown);
+    setNote(window->txttenphong, NoteSource::Rule, QString(length, u'x'), NoteLook::Warning);
+    QVERIFY(window->txttenphong->toolTip().split(u'\n').contains(shown));
+    QVERIFY(window->txttenphong->accessibleDescription().split(u'\n').contains(shown));
 }
 
 void tst_Notes::emptyCheckedFieldsWarn_data() {
