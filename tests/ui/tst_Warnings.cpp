@@ -1,0 +1,290 @@
+// Warnings that are true and heard: a calculator's copy the user typed over is
+// the user's input, not a stale room value; room values that cannot be are
+// marked, and so are the results computed with them; the air check says
+// which field it lacks; every note of every control reaches a screen reader.
+
+#include "SampleRoom.h"
+#include "UiDriver.h"
+#include "ui/CalculatorWindow.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTest>
+
+using namespace kelvora::ui::test;
+
+namespace {
+
+const QString stale = QStringLiteral("Chưa tính lại");
+
+bool amber(const QWidget* field) {
+    return field->palette().color(QPalette::Base) !=
+           field->window()->palette().color(QPalette::Base);
+}
+
+bool says(const QWidget* control, const QString& note) {
+    return control->toolTip().split(u'\n').contains(note) &&
+           control->accessibleDescription().split(u'\n').contains(note);
+}
+
+} // namespace
+
+class tst_Warnings : public SessionTest {
+    Q_OBJECT
+
+private slots:
+    void typedOverCopyIsTheUsersInput_data();
+    void typedOverCopyIsTheUsersInput();
+    void impossibleValuesMarked_data();
+    void impossibleValuesMarked();
+    void resultsCarryTheMark_data();
+    void resultsCarryTheMark();
+    void airCheckNamesTheFieldAtFault_data();
+    void airCheckNamesTheFieldAtFault();
+    void everyNoteIsHeard();
+
+private:
+    QLineEdit* field(const QString& name) const { return window->findChild<QLineEdit*>(name); }
+    void work(int visit, const QStringList& more = {}) {
+        CalculatorVisit calculator = sampleRoom()[std::size_t(visit)];
+        calculator.inputs << more;
+        QString failure;
+        QVERIFY2(kelvora::ui::test::visit(*window, calculator, Input::Mouse, failure),
+                 qPrintable(failure));
+    }
+};
+
+void tst_Warnings::typedOverCopyIsTheUsersInput_data() {
+    QTest::addColumn<int>("visit"); // of the sample room
+    QTest::addColumn<QString>("copy");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("result");
+    QTest::addColumn<QString>("note");
+    QTest::newRow("Q2 area") << 1 << "txtdientich"
+                             << "70"
+                             << "txtQ2"
+                             << "Diện tích phòng nhập trong cửa sổ Q2: 70";
+    QTest::newRow("Q3 adults") << 2 << "txtsonguoi"
+                               << "15"
+                               << "txtQ3"
+                               << "Số người nhập trong cửa sổ Q3: 15";
+    QTest::newRow("Q4 indoor enthalpy") << 3 << "txtenthanpytrong"
+                                        << "60"
+                                        << "txtQ4"
+                                        << "Enthalpy trong phòng nhập trong cửa sổ Q4: 60";
+    QTest::newRow("Q7 outdoor temperature") << 6 << "txtnhietdongoai"
+                                            << "36"
+                                            << "txtq7max"
+                                            << "Nhiệt độ ngoài trời nhập trong cửa sổ Q7: 36";
+    QTest::newRow("Q8 indoor temperature") << 7 << "txtnhietdotrong"
+                                           << "24"
+                                           << "txtQ8"
+                                           << "Nhiệt độ trong phòng nhập trong cửa sổ Q8: 24";
+}
+
+// The copy is meant to be edited: a number of the user's own there is no
+// room value out of date, whatever the main window holds.
+void tst_Warnings::typedOverCopyIsTheUsersInput() {
+    QFETCH(int, visit);
+    QFETCH(QString, copy);
+    QFETCH(QString, typed);
+    QFETCH(QString, result);
+    QFETCH(QString, note);
+    work(visit, {copy + u'=' + typed});
+    QLineEdit* written = field(result);
+    QVERIFY2(says(written, note), qPrintable(written->toolTip()));
+    QVERIFY2(!written->toolTip().contains(stale), qPrintable(written->toolTip()));
+    QVERIFY(!amber(written));
+    computeTotals(*window, Input::Mouse);
+    QVERIFY(!window->txtQtong->toolTip().contains(stale));
+    QVERIFY(!window->txtqtongmax->toolTip().contains(stale));
+}
+
+void tst_Warnings::impossibleValuesMarked_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("note"); // empty: no mark
+    const QString temperature = QStringLiteral("; nhiệt độ hợp lý từ -273.15 đến 100 °C.");
+    QTest::newRow("below absolute zero")
+        << "txtnhietdongoai"
+        << "-300"
+        << "Giá trị không hợp lý (-300): thấp hơn độ không tuyệt đối (-273.15 °C)" + temperature;
+    QTest::newRow("absolute zero") << "txtnhietdongoai"
+                                   << "-273.15" << QString();
+    QTest::newRow("boiling") << "txtnhietdotrong"
+                             << "100" << QString();
+    QTest::newRow("hotter than boiling")
+        << "txtnhietdotrong"
+        << "100.5"
+        << "Giá trị không hợp lý (100.5): nóng hơn nước sôi (100 °C)" + temperature;
+    QTest::newRow("humidity over 100")
+        << "txtdoamngoai"
+        << "150"
+        << "Giá trị không hợp lý (150): độ ẩm tương đối chỉ từ 0 đến 100 %.";
+    QTest::newRow("humidity 100") << "txtdoamngoai"
+                                  << "100" << QString();
+    QTest::newRow("humidity below 0")
+        << "txtdoamtrong"
+        << "-0.5"
+        << "Giá trị không hợp lý (-0.5): độ ẩm tương đối chỉ từ 0 đến 100 %.";
+    QTest::newRow("negative area")
+        << "txtdientich"
+        << "-60"
+        << "Giá trị không hợp lý (-60): diện tích âm; diện tích hợp lý từ 0 m² trở lên.";
+    QTest::newRow("no people") << "txtsonguoi"
+                               << "0" << QString();
+    QTest::newRow("negative people") << "txtsonguoi"
+                                     << "-2"
+                                     << "Giá trị không hợp lý (-2): số người âm; số người hợp lý "
+                                        "là số nguyên từ 0 trở lên.";
+    QTest::newRow("half a person") << "txtsonguoi"
+                                   << "2.5"
+                                   << "Giá trị không hợp lý (2.5): số người không nguyên; số "
+                                      "người hợp lý là số nguyên từ 0 trở lên.";
+    QTest::newRow("negative moisture")
+        << "txtdungamngoai"
+        << "-1"
+        << "Giá trị không hợp lý (-1): dung ẩm âm; dung ẩm hợp lý từ 0 g/kg trở lên.";
+    QTest::newRow("negative enthalpy")
+        << "txtenthanpytrong"
+        << "-3"
+        << "Giá trị không hợp lý (-3): entanpi âm; entanpi hợp lý từ 0 kJ/kg trở lên.";
+    QTest::newRow("misread and impossible: both said")
+        << "txtnhietdongoai"
+        << "-300,5"
+        << "Giá trị không hợp lý (-300): thấp hơn độ không tuyệt đối (-273.15 °C)" + temperature;
+}
+
+// Marked, never refused or changed: no box, the focus stays, the text stays.
+void tst_Warnings::impossibleValuesMarked() {
+    QFETCH(QString, name);
+    QFETCH(QString, text);
+    QFETCH(QString, note);
+    QLineEdit* typed = field(name);
+    retype(typed, text);
+    QCOMPARE(typed->text(), text);
+    QCOMPARE(QApplication::focusWidget(), typed);
+    QVERIFY(answerer->messages().isEmpty());
+    if (note.isEmpty()) {
+        QVERIFY2(!typed->toolTip().contains(QStringLiteral("không hợp lý")),
+                 qPrintable(typed->toolTip()));
+        return;
+    }
+    QVERIFY2(says(typed, note), qPrintable(typed->toolTip()));
+    QVERIFY(amber(typed));
+    if (text.contains(u','))
+        QVERIFY2(typed->toolTip().contains(QStringLiteral("Dấu phẩy")),
+                 qPrintable(typed->toolTip()));
+}
+
+void tst_Warnings::resultsCarryTheMark_data() {
+    QTest::addColumn<QString>("room");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("visit");
+    QTest::addColumn<QString>("result");
+    QTest::addColumn<QString>("note");
+    QTest::newRow("Q6, read at the compute")
+        << "txtnhietdongoai"
+        << "-300" << 5 << "txtQ6"
+        << "Tính với nhiệt độ ngoài trời: Giá trị không hợp lý (-300): thấp hơn độ không tuyệt "
+           "đối (-273.15 °C); nhiệt độ hợp lý từ -273.15 đến 100 °C.";
+    QTest::newRow("Q3, copied") << "txtsonguoi"
+                                << "2.5" << 2 << "txtQ3"
+                                << "Tính với số người: Giá trị không hợp lý (2.5): số người không "
+                                   "nguyên; số người hợp lý là số nguyên từ 0 trở lên.";
+}
+
+void tst_Warnings::resultsCarryTheMark() {
+    QFETCH(QString, room);
+    QFETCH(QString, text);
+    QFETCH(int, visit);
+    QFETCH(QString, result);
+    QFETCH(QString, note);
+    retype(field(room), text);
+    work(visit);
+    QLineEdit* written = field(result);
+    QVERIFY2(says(written, note), qPrintable(written->toolTip()));
+    QVERIFY(amber(written));
+    // The room made possible again, the result still was computed with the
+    // value that cannot be, until it is computed anew.
+    retype(field(room), QStringLiteral("30"));
+    QVERIFY2(says(written, note), qPrintable(written->toolTip()));
+}
+
+void tst_Warnings::airCheckNamesTheFieldAtFault_data() {
+    QTest::addColumn<QString>("emptied");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("checked");
+    QTest::addColumn<QString>("note");
+    QTest::newRow("humidity empty") << "txtdoamtrong"
+                                    << ""
+                                    << "txtdungamtrong"
+                                    << "Không kiểm tra được: độ ẩm trống";
+    QTest::newRow("humidity blank") << "txtdoamngoai"
+                                    << "  "
+                                    << "txtdungamngoai"
+                                    << "Không kiểm tra được: độ ẩm trống";
+    QTest::newRow("temperature unreadable, moisture")
+        << "txtnhietdongoai"
+        << "ba mươi"
+        << "txtdungamngoai"
+        << "Không kiểm tra được: nhiệt độ không đọc được";
+    QTest::newRow("temperature unreadable, enthalpy")
+        << "txtnhietdongoai"
+        << "ba mươi"
+        << "txtenthanpyngoai"
+        << "Không kiểm tra được: nhiệt độ không đọc được";
+    QTest::newRow("moisture empty, enthalpy") << "txtdungamtrong"
+                                              << ""
+                                              << "txtenthanpytrong"
+                                              << "Không kiểm tra được: dung ẩm trống";
+}
+
+// In the normal look: the field checked is not the one at fault.
+void tst_Warnings::airCheckNamesTheFieldAtFault() {
+    QFETCH(QString, emptied);
+    QFETCH(QString, text);
+    QFETCH(QString, checked);
+    QFETCH(QString, note);
+    retype(field(emptied), text);
+    QLineEdit* check = field(checked);
+    QVERIFY2(says(check, note), qPrintable(check->toolTip()));
+    QVERIFY(!amber(check));
+}
+
+// Whatever a control's tooltip says, its accessible description says too:
+// in the main window and in every calculator, fresh, after a whole room,
+// and with texts that draw every kind of note.
+void tst_Warnings::everyNoteIsHeard() {
+    const auto checkAll = [this](const char* when) {
+        QList<QWidget*> windows{window};
+        for (int entry = 0; entry < window->loaiQ->count(); ++entry)
+            if (QWidget* calculator = window->calculators().window(std::size_t(entry)))
+                windows << calculator;
+        for (const QWidget* shown : std::as_const(windows))
+            for (const QWidget* control : shown->findChildren<QWidget*>())
+                QVERIFY2(
+                    control->toolTip() == control->accessibleDescription(),
+                    qPrintable(QStringLiteral("%1, %2: \"%3\" but described \"%4\"")
+                                   .arg(QLatin1String(when), control->objectName(),
+                                        control->toolTip(), control->accessibleDescription())));
+    };
+    checkAll("fresh");
+    for (std::size_t visit = 0; visit < sampleRoom().size(); ++visit)
+        work(int(visit));
+    computeTotals(*window, Input::Mouse);
+    checkAll("after the sample room");
+    for (const auto& [name, text] : {std::pair{"txtdientich", "1e400"},
+                                     {"txtsonguoi", "2,5"},
+                                     {"txtnhietdongoai", "-300"},
+                                     {"txtdoamngoai", ""},
+                                     {"txtQ1", "12 W"}})
+        retype(field(QLatin1String(name)), QString::fromUtf8(text));
+    checkAll("with faults");
+    QVERIFY2(says(window->txtdientich, QStringLiteral("Giá trị dùng để tính: vô cùng lớn")),
+             qPrintable(window->txtdientich->toolTip()));
+}
+
+QTEST_MAIN(tst_Warnings)
+#include "tst_Warnings.moc"
