@@ -94,12 +94,13 @@ start_desktop() {
     XDG_CONFIG_HOME="$scratch/config" NO_AT_BRIDGE=1 GSETTINGS_BACKEND=memory \
         DBUS_SESSION_BUS_ADDRESS=disabled: "$wm" --sm-disable >"$scratch/$wm.log" 2>&1 &
     pids=("$!" "${pids[@]}")
+    wm_pid=$!
     # A window manager names its check window on the root once it manages the screen.
     await "${pids[0]}" sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' ||
         { missing="window manager ($wm on $DISPLAY)" log=$wm; return 1; }
 }
 
-missing= log=
+missing= log= wm_pid=
 for attempt in 1 2 3; do
     start_desktop && break
     for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
@@ -126,6 +127,20 @@ group=starting
 setsid dbus-run-session -- sh -c ': >"$0" && exec "$@"' "$scratch/on-bus" "$@" &
 group=$!
 pids=("$group" "${pids[@]}")
+# A window manager that dies under the command would leave every wait of a
+# window test to run out one after the other: the run ends at once instead,
+# with the one line that says why.
+(
+    while kill -0 "$group" 2>/dev/null; do
+        if ! kill -0 "$wm_pid" 2>/dev/null; then
+            echo "with-desktop.sh: the window manager ($wm) exited during the run" >&2
+            kill -TERM -- "-$group" 2>/dev/null
+            exit 0
+        fi
+        sleep 1
+    done
+) &
+pids=("$!" "${pids[@]}")
 status=0
 wait "$group" || status=$?
 [ -e "$scratch/on-bus" ] || { echo "with-desktop.sh: no session bus (dbus-daemon)" >&2; exit 2; }
