@@ -43,6 +43,7 @@ private slots:
     void airCheckNamesTheFieldAtFault_data();
     void airCheckNamesTheFieldAtFault();
     void everyNoteIsHeard();
+    void longTextsAreQuotedShort();
 
 private:
     QLineEdit* field(const QString& name) const { return window->findChild<QLineEdit*>(name); }
@@ -284,6 +285,20 @@ void tst_Warnings::everyNoteIsHeard() {
     checkAll("with faults");
     QVERIFY2(says(window->txtdientich, QStringLiteral("Giá trị dùng để tính: vô cùng lớn")),
              qPrintable(window->txtdientich->toolTip()));
+}
+
+// A note quotes what the user typed as far as a line can show it: 2000
+// digits of people do not run off the screen in Q3's notes, nor in its copy's.
+void tst_Warnings::longTextsAreQuotedShort() {
+    work(2);
+    retype(window->txtsonguoi, QString(2000, u'9'));
+    QLineEdit* copy = window->calculators().window(2)->findChild<QLineEdit*>("txtsonguoi");
+    for (const QLineEdit* noted : {window->txtQ3, copy}) {
+        const QStringList lines = noted->toolTip().split(u'\n');
+        QVERIFY2(lines.size() > 1, qPrintable(noted->toolTip()));
+        for (const QString& line : lines)
+            QVERIFY2(line.size() < 200, qPrintable(line.left(300)));
+    }
 }
 
 QTEST_MAIN(tst_Warnings)
