@@ -23,3 +23,31 @@ add_test(NAME "zip shows the main window" COMMAND bash ${with_desktop}
 set_tests_properties("zip shows the main window" PROPERTIES TIMEOUT 300
     ENVIRONMENT "WINEPREFIX=${desktop_prefix}"
     FIXTURES_REQUIRED wineDesktop RESOURCE_LOCK wineDesktop)
+
+# What a user installs: the installer, run silently, installs what the zip
+# holds, runs, refuses to touch a running Kelvora, and uninstalls, leaving a
+# file of the user's and nothing of its own.
+add_test(NAME "installer installs, runs and uninstalls" COMMAND bash ${with_desktop}
+    bash ${CMAKE_CURRENT_SOURCE_DIR}/wine/installer.sh
+    ${CMAKE_BINARY_DIR}/kelvora-${PROJECT_VERSION}-setup.exe
+    ${CMAKE_BINARY_DIR}/kelvora-${PROJECT_VERSION}-win64.zip)
+set_tests_properties("installer installs, runs and uninstalls" PROPERTIES TIMEOUT 300
+    ENVIRONMENT "WINEPREFIX=${desktop_prefix}"
+    FIXTURES_REQUIRED wineDesktop RESOURCE_LOCK wineDesktop)
+
+# The captions fit at Windows' usual display scales, 125 % and 150 %: Windows
+# and Wine set a resolution of 120 or 144 dpi for the session, and Qt's windows
+# platform scales by it, fonts and all, as QT_SCALE_FACTOR on the offscreen
+# platform does not. The resolution is the prefix's, so these have their own.
+set(dpi_prefix ${CMAKE_BINARY_DIR}/wine/dpi-prefix)
+kelvora_wine_prefix("wine dpi" wineDpi ${dpi_prefix})
+foreach(scale "120|1.25" "144|1.5")
+    string(REPLACE "|" ";" scale "${scale}")
+    list(GET scale 0 dpi)
+    list(GET scale 1 ratio)
+    add_test(NAME "tst_Layout at ${dpi} dpi" COMMAND bash ${with_desktop}
+        ${CMAKE_CROSSCOMPILING_EMULATOR} --dpi ${dpi} $<TARGET_FILE:tst_Layout>)
+    set_tests_properties("tst_Layout at ${dpi} dpi" PROPERTIES TIMEOUT 300
+        ENVIRONMENT "QT_ASSUME_STDERR_HAS_CONSOLE=1;WINEPREFIX=${dpi_prefix};KELVORA_DEVICE_PIXEL_RATIO=${ratio}"
+        FIXTURES_REQUIRED wineDpi RESOURCE_LOCK wineDpi)
+endforeach()

@@ -15,9 +15,10 @@ run | test | windows) ;;
     ;;
 esac
 
-# The window tests, configured with the program, talk to the X server through xcb.
+# The window tests, configured with the program, talk to the X server through xcb;
+# cmark-gfm renders the user guide that the packages ship.
 packages=(cmake g++ make pkg-config qt6-base-dev qt6-qpa-plugins libgl-dev libxcb1-dev
-    fonts-liberation2 fontconfig)
+    fonts-liberation2 fontconfig cmark-gfm)
 # The tests also check that the sources keep their committed format, build and
 # validate the Debian package, and run the fuzzer, which needs clang with its
 # runtime; the benchmarks need Google's.

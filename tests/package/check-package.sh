@@ -34,16 +34,21 @@ for size in 256 48; do
         fail "the ${size}x$size icon is not $size x $size"
 done
 
-# The user guide, and every picture it links (as images/NAME.png beside it).
-guide=usr/share/doc/kelvora/huong-dan-su-dung.md
-[ -f "$root/$guide" ] || fail "$guide is not in the package"
-pictures=$(grep -oE '\]\(images/[^)]+\)' "$root/$guide" | sed -E 's/^\]\(//; s/\)$//' | sort -u)
-[ -n "$pictures" ] || fail "$guide shows no picture"
-for picture in $pictures; do
-    file=usr/share/doc/kelvora/$picture
-    [ -f "$root/$file" ] || fail "$file, shown by the guide, is not in the package"
-    file -b "$root/$file" | grep -q '^PNG image data' || fail "$file is not a PNG image"
+# The user guide, as written and as a page, and every picture each shows (as
+# images/NAME.png beside it).
+page=usr/share/doc/kelvora/huong-dan-su-dung.html
+for guide in usr/share/doc/kelvora/huong-dan-su-dung.md "$page"; do
+    [ -f "$root/$guide" ] || fail "$guide is not in the package"
+    pictures=$(grep -oE '(\]\(|src=")images/[^)"]+' "$root/$guide" | sed -E 's/^(\]\(|src=")//' |
+        sort -u)
+    [ -n "$pictures" ] || fail "$guide shows no picture"
+    for picture in $pictures; do
+        file=usr/share/doc/kelvora/$picture
+        [ -f "$root/$file" ] || fail "$file, shown by $guide, is not in the package"
+        file -b "$root/$file" | grep -q '^PNG image data' || fail "$file is not a PNG image"
+    done
 done
+grep -q '<meta charset="utf-8">' "$root/$page" || fail "$page does not say it is UTF-8"
 
 desktop-file-validate "$root/usr/share/applications/$id.desktop"
 appstreamcli validate --no-net --pedantic "$root/usr/share/metainfo/$id.metainfo.xml"

@@ -3,6 +3,8 @@
 # test program, and the way the Windows tests prepare and end their Wine.
 #
 #   bash tests/wine/run.sh PROGRAM.exe [ARGS...]   runs it, with its status
+#   bash tests/wine/run.sh --dpi DPI PROGRAM.exe [ARGS...]
+#                                                  runs it at that resolution
 #   bash tests/wine/run.sh --init                  makes $WINEPREFIX ready
 #   bash tests/wine/run.sh --stop                  ends the prefix's Wine
 #
@@ -38,6 +40,15 @@ case "${1:-}" in
     exit 0
     ;;
 esac
+
+# Windows' display scale is a resolution of the whole session (120 dpi for
+# 125 %, 144 for 150 %), which Wine keeps in the prefix's registry; Qt scales
+# its windows by it. It stays set for the prefix's later programs.
+if [ "${1:-}" = --dpi ]; then
+    "$wine" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$2" /f >/dev/null ||
+        { echo "run.sh: could not set the prefix's resolution to $2 dpi" >&2; exit 2; }
+    shift 2
+fi
 
 # The X11 platform of the Linux build is Qt's windows platform here.
 [ "${QT_QPA_PLATFORM:-}" = xcb ] && export QT_QPA_PLATFORM=windows

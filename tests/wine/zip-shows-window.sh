@@ -23,21 +23,12 @@ trap finish EXIT
 programs=("$scratch"/kelvora-*-win64/kelvora.exe)
 bash "$here/run.sh" "${programs[0]}" &
 pid=$!
-
-shown() {
-    local id
-    for id in $(xwininfo -root -tree | awk '/"Kelvora"/ {print $1}'); do
-        xwininfo -id "$id" | grep -q 'Map State: IsViewable' && return 0
-    done
-    return 1
-}
-for _ in $(seq 120); do
-    if shown; then
-        echo "kelvora.exe from $(basename "$zip") shows its main window"
-        exit 0
-    fi
-    kill -0 "$pid" 2>/dev/null || { echo "kelvora.exe ended without a window" >&2; exit 1; }
-    sleep 0.5
-done
+# shellcheck source=main-window.sh
+source "$here/main-window.sh"
+if main_window_shown "$pid"; then
+    echo "kelvora.exe from $(basename "$zip") shows its main window"
+    exit 0
+fi
+kill -0 "$pid" 2>/dev/null || { echo "kelvora.exe ended without a window" >&2; exit 1; }
 echo "kelvora.exe from $(basename "$zip") showed no main window within a minute" >&2
 exit 1
