@@ -30,9 +30,15 @@ QString number(double value) {
 }
 
 // The check's note on field: what it should hold, or why there is nothing to
-// compare it with.
-void showCheck(QLineEdit* field, std::optional<double> expected, double toleranceNear,
-               const char* basis, const char* unit, const QString& uncovered) {
+// compare it with: a field it is worked out from that gives nothing (missing),
+// or values beyond what the check covers.
+void showCheck(QLineEdit* field, const QString& missing, std::optional<double> expected,
+               double toleranceNear, const char* basis, const char* unit,
+               const QString& uncovered) {
+    if (!missing.isEmpty()) {
+        setNote(field, NoteSource::AirCheck, missing, NoteLook::Described);
+        return;
+    }
     if (!expected) {
         setNote(field, NoteSource::AirCheck, uncovered, NoteLook::Described);
         return;
@@ -66,28 +72,20 @@ void check(const AirFields& air) {
     const double temperatureC = fieldValue(air.temperatureC);
     const QString range = QStringLiteral("nhiệt độ từ %1 đến %2 °C")
                               .arg(number(lowestCheckedC), number(highestCheckedC));
-    if (const QString missing =
-            gaps({{air.temperatureC, "nhiệt độ"}, {air.humidityPercent, "độ ẩm"}});
-        !missing.isEmpty())
-        setNote(air.moistureGPerKg, NoteSource::AirCheck, missing, NoteLook::Described);
-    else
-        showCheck(air.moistureGPerKg,
-                  moistureContentGPerKg(temperatureC, fieldValue(air.humidityPercent)),
-                  moistureToleranceGPerKg, "Theo nhiệt độ và độ ẩm: ", " g/kg",
-                  QStringLiteral("Nhiệt độ và độ ẩm nằm ngoài khoảng kiểm tra được (%1, độ ẩm từ "
-                                 "0 đến %2 %)")
-                      .arg(range, number(highestHumidityPercent)));
-    if (const QString missing =
-            gaps({{air.temperatureC, "nhiệt độ"}, {air.moistureGPerKg, "dung ẩm"}});
-        !missing.isEmpty())
-        setNote(air.enthalpyKJPerKg, NoteSource::AirCheck, missing, NoteLook::Described);
-    else
-        showCheck(air.enthalpyKJPerKg,
-                  enthalpyKJPerKg(temperatureC, fieldValue(air.moistureGPerKg)),
-                  enthalpyToleranceKJPerKg, "Theo nhiệt độ và dung ẩm: ", " kJ/kg",
-                  QStringLiteral("Nhiệt độ và dung ẩm nằm ngoài khoảng kiểm tra được (%1, dung "
-                                 "ẩm không âm)")
-                      .arg(range));
+    showCheck(air.moistureGPerKg,
+              gaps({{air.temperatureC, "nhiệt độ"}, {air.humidityPercent, "độ ẩm"}}),
+              moistureContentGPerKg(temperatureC, fieldValue(air.humidityPercent)),
+              moistureToleranceGPerKg, "Theo nhiệt độ và độ ẩm: ", " g/kg",
+              QStringLiteral("Nhiệt độ và độ ẩm nằm ngoài khoảng kiểm tra được (%1, độ ẩm từ 0 "
+                             "đến %2 %)")
+                  .arg(range, number(highestHumidityPercent)));
+    showCheck(air.enthalpyKJPerKg,
+              gaps({{air.temperatureC, "nhiệt độ"}, {air.moistureGPerKg, "dung ẩm"}}),
+              enthalpyKJPerKg(temperatureC, fieldValue(air.moistureGPerKg)),
+              enthalpyToleranceKJPerKg, "Theo nhiệt độ và dung ẩm: ", " kJ/kg",
+              QStringLiteral("Nhiệt độ và dung ẩm nằm ngoài khoảng kiểm tra được (%1, dung ẩm "
+                             "không âm)")
+                  .arg(range));
 }
 
 } // namespace

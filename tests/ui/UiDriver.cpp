@@ -43,18 +43,25 @@ void dropOffscreenComplaints(QtMsgType type, const QMessageLogContext& context,
         passOnTo()(type, context, message);
 }
 
+#ifdef KELVORA_HAVE_XCB
+// The program's connection to the X server, or nullptr when not on X11.
+xcb_connection_t* x11Connection() {
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        return nullptr;
+    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    return x11 != nullptr ? x11->connection() : nullptr;
+}
+#endif
+
 // Sends the window manager a request about the window, as a pager or
 // taskbar does for the user: through the X server, to the root window.
 // False when not on X11 (and always on Windows).
 bool askWindowManager(const QWidget* window, const char* request,
                       std::initializer_list<quint32> data) {
 #ifdef KELVORA_HAVE_XCB
-    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+    xcb_connection_t* connection = x11Connection();
+    if (connection == nullptr)
         return false;
-    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (x11 == nullptr)
-        return false;
-    xcb_connection_t* connection = x11->connection();
     const std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> atom(
         xcb_intern_atom_reply(
             connection,
@@ -102,12 +109,9 @@ bool activateOnX11(const QWidget* window) {
 // of no change, and a request to activate it changes nothing.
 bool hasX11Focus(const QWidget* window) {
 #ifdef KELVORA_HAVE_XCB
-    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+    xcb_connection_t* connection = x11Connection();
+    if (connection == nullptr)
         return false;
-    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (x11 == nullptr)
-        return false;
-    xcb_connection_t* connection = x11->connection();
     const std::unique_ptr<xcb_get_input_focus_reply_t, decltype(&std::free)> focus(
         xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr),
         &std::free);
@@ -122,12 +126,12 @@ bool hasX11Focus(const QWidget* window) {
 // next activation is a change the program hears of.
 void focusTheDesktop() {
 #ifdef KELVORA_HAVE_XCB
-    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (x11 == nullptr)
+    xcb_connection_t* connection = x11Connection();
+    if (connection == nullptr)
         return;
-    xcb_set_input_focus(x11->connection(), XCB_INPUT_FOCUS_POINTER_ROOT,
-                        XCB_INPUT_FOCUS_POINTER_ROOT, XCB_CURRENT_TIME);
-    xcb_flush(x11->connection());
+    xcb_set_input_focus(connection, XCB_INPUT_FOCUS_POINTER_ROOT, XCB_INPUT_FOCUS_POINTER_ROOT,
+                        XCB_CURRENT_TIME);
+    xcb_flush(connection);
 #endif
 }
 
