@@ -142,12 +142,18 @@ void CalculatorWindow::moveEvent(QMoveEvent* event) {
     // asking. Until the window manager has shown the window, and once the
     // window is hidden (the window manager then takes its frame away, which
     // moves the inside), the moves are the window manager's; so is one that
-    // brings the frame where the program asked.
+    // brings the frame where the program asked, or the inside there before
+    // the frame's size is known (Wine's window manager reports it late).
     const QWindow* handle = windowHandle();
-    if (!event->spontaneous() || !isVisible() || handle == nullptr || !handle->isExposed())
+    if (!event->spontaneous() || !isVisible() || handle == nullptr || !handle->isExposed() ||
+        !askedAt_)
         return;
     const QPoint frame = frameNow(this).topLeft();
-    if (userPlace_ || frame != askedAt_)
+    const QWidget* owner = parentWidget();
+    const QPoint inside =
+        *askedAt_ +
+        (owner != nullptr ? owner->geometry().topLeft() - frameNow(owner).topLeft() : QPoint());
+    if (userPlace_ || (frame != *askedAt_ && frame != inside))
         userPlace_ = frame;
 }
 
