@@ -239,4 +239,14 @@ std::string numberText(double value) {
     return text;
 }
 
+std::string exactText(double value) {
+    if (!std::isfinite(value))
+        return numberText(value);
+    if (value == 0.0)
+        return "0";                // negative zero too, as a field writes it
+    std::array<char, 32> buffer{}; // "-d.dddddddddddddddde-308" at the longest
+    const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+    return {buffer.data(), written.ptr};
+}
+
 } // namespace kelvora

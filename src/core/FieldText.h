@@ -67,4 +67,10 @@ struct MisreadingReason {
 // and "nan", which read back as 0.
 [[nodiscard]] std::string numberText(double value);
 
+// The shortest text, with '.' as the decimal point, that reads back as exactly
+// this double ("12.873", "1e+308"): what another program is handed, so that
+// it holds the same number whatever its locale. NaN and infinities are
+// written "nan", "inf" and "-inf", which no such program takes for a number.
+[[nodiscard]] std::string exactText(double value);
+
 } // namespace kelvora
