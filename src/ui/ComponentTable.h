@@ -25,7 +25,8 @@ enum class RoomCheck {
 };
 
 struct ComponentRow {
-    const char* entryText; // the list's entry, UTF-8
+    const char* entryText;  // the list's entry, UTF-8, as the window has always spelled it
+    const char* reportText; // the component in a copied report, spelled right
     RoomCheck check;
     // Every dispatch hides (so creates) this calculator before anything else,
     // whatever the pick and whatever its check finds.

@@ -70,6 +70,10 @@ class Notes : public QObject {
 public:
     using QObject::QObject;
 
+    static const Notes* find(const QWidget* control) {
+        return control->findChild<const Notes*>(QString(), Qt::FindDirectChildrenOnly);
+    }
+
     static Notes& of(QWidget* control) {
         auto* notes = control->findChild<Notes*>(QString(), Qt::FindDirectChildrenOnly);
         return notes != nullptr ? *notes : *new Notes(control);
@@ -78,6 +82,16 @@ public:
     [[nodiscard]] const Note* fixed() const {
         const std::optional<Note>& note = notes_[static_cast<std::size_t>(NoteSource::Fixed)];
         return note ? &*note : nullptr;
+    }
+
+    [[nodiscard]] QStringList warnings() const {
+        QStringList texts;
+        for (std::size_t source = 0; source < sourceCount; ++source)
+            if (const std::optional<Note>& note = notes_[source];
+                note && note->look == NoteLook::Warning &&
+                source != static_cast<std::size_t>(NoteSource::Value))
+                texts << note->text;
+        return texts;
     }
 
     void set(NoteSource source, std::optional<Note> note) {
@@ -155,6 +169,11 @@ void setNote(QWidget* control, NoteSource source, const QString& text, NoteLook 
         text.size() > longestNote ? text.left(longestNote - 1) + QChar(0x2026) : text;
     notes.set(source, text.isEmpty() ? std::nullopt : std::optional<Note>(Note{shown, look}));
     notes.apply(control);
+}
+
+QStringList warnings(const QWidget* control) {
+    const Notes* notes = Notes::find(control);
+    return notes != nullptr ? notes->warnings() : QStringList();
 }
 
 void showValueUsed(QLineEdit* field) {

@@ -10,6 +10,7 @@
 // changes a text.
 
 #include <QString>
+#include <QStringList>
 
 class QLineEdit;
 class QListWidget;
@@ -39,6 +40,11 @@ enum class NoteLook {
 // before; an empty text takes the note away. A note longer than a tooltip can
 // sensibly show is cut short with "…".
 void setNote(QWidget* control, NoteSource source, const QString& text, NoteLook look);
+
+// The warnings the control shows now, each as its tooltip says it, apart from
+// what showValueUsed says of the number read: a copy of the control's value
+// says that in its own words.
+[[nodiscard]] QStringList warnings(const QWidget* control);
 
 // The field tells, whenever its text changes, the number a calculation reads
 // from it, and warns where that is probably not the number the user meant.

@@ -36,6 +36,11 @@ QString quoted(const QString& text) {
     return text.size() > longestQuote ? text.left(longestQuote - 1) + QChar(0x2026) : text;
 }
 
+bool readsOtherwise(const QString& text) {
+    const FlagsKept flags; // a text beyond the double range raises the overflow flag
+    return !text.isEmpty() && text != QString::fromStdString(numberText(fieldValue(text)));
+}
+
 void writeRounded(QLineEdit* field, double value) {
     writeUnrounded(field, roundHalfEven(value, wholeWatts));
 }

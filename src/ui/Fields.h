@@ -30,6 +30,11 @@ namespace kelvora::ui {
 // longer than a note line can show.
 [[nodiscard]] QString quoted(const QString& text);
 
+// Whether a text that is not empty spells another text than the number it
+// reads as: "1,5" (read 1), "60 m2", "1300.0". A copy that carries the number
+// read must then say what was written.
+[[nodiscard]] bool readsOtherwise(const QString& text);
+
 // A result in whole watts: rounded half to even, then written.
 void writeRounded(QLineEdit* field, double value);
 

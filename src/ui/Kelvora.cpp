@@ -6,6 +6,7 @@
 #include "FieldRows.h"
 #include "Fields.h"
 #include "Layout.h"
+#include "PassingNote.h"
 #include "ResultFrame.h"
 #include "ResultHistory.h"
 #include "RoomRanges.h"
@@ -132,7 +133,12 @@ const Row resultCells[] = {
 };
 
 const char* const airConditionsMissing = "Nhap so lieu nhiet do va dung am";
-const char* const totalsToRedo = "Tổng chưa được tính lại: nhấn Tính để cập nhật";
+
+QString copiedNoteText(const QString& roomName) {
+    const QString name = quoted(roomName.simplified());
+    return name.isEmpty() ? QStringLiteral("Đã sao chép bảng của phòng")
+                          : QStringLiteral("Đã sao chép bảng của phòng %1").arg(name);
+}
 
 } // namespace
 
@@ -153,11 +159,12 @@ Kelvora::Kelvora(QWidget* parent)
     cmdthoat = makeControl<QPushButton>(this, "cmdthoat", "Thoát", {5400, 5400, 1215, 495});
     cmdsaochep = makeControl<QPushButton>(this, "cmdsaochep", "Sao chép", {6840, 5400, 1215, 495});
     setFixedNote(cmdsaochep, copyButtonTip);
+    copiedNote_ = new PassingNote(cmdsaochep);
     connect(tinh, &QPushButton::clicked, this, &Kelvora::tinh_Click);
     connect(cmdxoa, &QPushButton::clicked, this, &Kelvora::cmdxoa_Click);
     connect(cmdthoat, &QPushButton::clicked, this, &Kelvora::cmdthoat_Click);
     connect(cmdsaochep, &QPushButton::clicked, this, &Kelvora::cmdsaochep_Click);
-    history_ = new ResultHistory(*this);
+    history_ = new ResultHistory(*this, fields(), this);
 
     chainFocus({loaiQ,
                 txtQ6,
@@ -250,58 +257,20 @@ void Kelvora::writeResultW(std::size_t entry, ResultKind kind, const Worked& res
     history_->computed(this->*field, result, inputs);
 }
 
-std::vector<double> Kelvora::componentsW() const {
-    std::vector<double> componentsW;
-    for (const ComponentRow& component : components())
-        componentsW.push_back(fieldValue(this->*component.resultField));
-    return componentsW;
-}
-
-std::vector<ComponentW> Kelvora::componentsWithPeaksW() const {
-    std::vector<ComponentW> componentsW;
-    for (const ComponentRow& component : components()) {
-        ComponentW read{fieldValue(this->*component.resultField), std::nullopt};
-        if (component.peakField != nullptr)
-            read.peakW = fieldValue(this->*component.peakField);
-        componentsW.push_back(read);
-    }
-    return componentsW;
-}
-
 void Kelvora::tinh_Click() {
     FaultCheck faults(this);
-    const double averageW = averageTotalW(componentsW());
+    const RoomFields& fields = history_->fields();
+    const double averageW = averageTotalW(componentsW(fields));
     if (!faults.passed(averageW))
         return;
     writeUnrounded(txtQtong, averageW);
 
     // Read afresh for the maximum, after the average's write.
     faults.restart();
-    const double maximumW = maximumTotalW(componentsWithPeaksW());
+    const double maximumW = maximumTotalW(componentsWithPeaksW(fields));
     if (!faults.passed(maximumW))
         return;
     writeUnrounded(txtqtongmax, maximumW);
-}
-
-bool Kelvora::totalsOutOfDate() const {
-    // What Tính would write now, worked out as it works it out; where it would
-    // stop on a fault it writes nothing, and the totals stand as they are.
-    const FlagsKept flags;
-    FaultWatch watch;
-    const double averageW = averageTotalW(componentsW());
-    if (watch.check(averageW) != ArithmeticFault::None)
-        return false;
-    if (txtQtong->text() != QString::fromStdString(numberText(averageW)))
-        return true;
-    const double maximumW = maximumTotalW(componentsWithPeaksW());
-    return watch.check(maximumW) == ArithmeticFault::None &&
-           txtqtongmax->text() != QString::fromStdString(numberText(maximumW));
-}
-
-void Kelvora::showTotalsState() {
-    const QString note = totalsOutOfDate() ? QString::fromUtf8(totalsToRedo) : QString();
-    for (QLineEdit* total : {txtQtong, txtqtongmax})
-        setNote(total, NoteSource::Totals, note, NoteLook::Warning);
 }
 
 void Kelvora::showNotes() {
@@ -326,19 +295,27 @@ void Kelvora::showNotes() {
                   {txtnhietdotrong, txtdoamtrong, txtdungamtrong, txtenthanpytrong}},
                  this);
 
-    // The totals follow every field they add up, and their own texts.
-    std::vector<QLineEdit*> added;
     for (const ComponentRow& component : components()) {
-        added.push_back(this->*component.resultField);
+        showValueUsed(this->*component.resultField);
         if (component.peakField != nullptr)
-            added.push_back(this->*component.peakField);
+            showValueUsed(this->*component.peakField);
     }
-    for (QLineEdit* result : added)
-        showValueUsed(result);
-    added.push_back(txtQtong);
-    added.push_back(txtqtongmax);
-    for (QLineEdit* field : added)
-        connect(field, &QLineEdit::textChanged, this, &Kelvora::showTotalsState);
+}
+
+RoomFields Kelvora::fields() {
+    RoomFields fields{{txttenphong, txtdientich, txtsonguoi, txtnhietdongoai, txtnhietdotrong,
+                       txtdoamngoai, txtdoamtrong, txtdungamngoai, txtdungamtrong, txtenthanpyngoai,
+                       txtenthanpytrong},
+                      {},
+                      txtQtong,
+                      txtqtongmax,
+                      tinh,
+                      cmdxoa};
+    for (const ComponentRow& component : components())
+        fields.components.push_back({this->*component.resultField, component.peakField != nullptr
+                                                                       ? this->*component.peakField
+                                                                       : nullptr});
+    return fields;
 }
 
 void Kelvora::cmdxoa_Click() {
@@ -357,7 +334,8 @@ void Kelvora::cmdthoat_Click() {
 }
 
 void Kelvora::cmdsaochep_Click() {
-    RoomReport(*this).copyToClipboard();
+    if (RoomReport(*history_).copyToClipboard())
+        copiedNote_->show(copiedNoteText(txttenphong->text()));
 }
 
 void Kelvora::loaiQ_Click() {

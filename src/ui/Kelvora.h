@@ -9,12 +9,15 @@
 // checks that the air conditions are filled in and shows the entry's
 // calculator while hiding the others. What the components are, and which
 // fields hold their results, comes from the components' table. How each
-// result came about is kept by a ResultHistory; Sao chép hands the room to a
-// RoomReport, which puts it on the clipboard as a table.
+// result came about, and whether it and the totals still hold, is kept by a
+// ResultHistory, which sees the window's fields only as RoomFields; Sao chép
+// hands that history to a RoomReport, which puts the room on the clipboard as
+// tables, and leaves a passing note at the button that it did.
 
 #include "CalculatorWindows.h"
 #include "ComponentTable.h"
 #include "Room.h"
+#include "RoomFields.h"
 
 #include "core/HeatBalance.h"
 
@@ -32,6 +35,7 @@ class QPushButton;
 
 namespace kelvora::ui {
 
+class PassingNote;
 class ResultHistory;
 
 class Kelvora : public QWidget, public Room {
@@ -127,15 +131,13 @@ private:
     [[nodiscard]] std::vector<QLineEdit*> checkedFields(RoomCheck check) const;
     [[nodiscard]] bool airConditionsFilled(RoomCheck check) const;
     [[nodiscard]] QLineEdit* roomField(RoomValue value) const;
-    [[nodiscard]] std::vector<double> componentsW() const;              // W, the averages
-    [[nodiscard]] std::vector<ComponentW> componentsWithPeaksW() const; // W
+    [[nodiscard]] RoomFields fields();
 
     void showNotes();
-    [[nodiscard]] bool totalsOutOfDate() const;
-    void showTotalsState();
 
     CalculatorWindows calculators_;
     ResultHistory* history_ = nullptr;
+    PassingNote* copiedNote_ = nullptr;
 };
 
 } // namespace kelvora::ui

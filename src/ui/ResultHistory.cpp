@@ -1,16 +1,14 @@
 #include "ResultHistory.h"
 
-#include "ComponentTable.h"
 #include "FieldNotes.h"
 #include "Fields.h"
-#include "Kelvora.h"
 #include "RoomRanges.h"
 #include "core/ArithmeticFault.h"
 #include "core/FieldText.h"
 #include "core/HeatBalance.h"
 
+#include <QAbstractButton>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QStringList>
 
 #include <algorithm>
@@ -23,6 +21,7 @@ namespace {
 const char* const workingPrefix = "Cách tính: ";
 const char* const typedByHand = "Nhập tay";
 const char* const notRecomputed = "Chưa tính lại: ";
+const char* const totalsToRedo = "Tổng chưa được tính lại: nhấn Tính để cập nhật";
 
 QString fromStd(const std::string& text) {
     return QString::fromStdString(text);
@@ -63,28 +62,37 @@ constexpr RoomValue roomValues[] = {RoomValue::AreaM2,
 
 } // namespace
 
-ResultHistory::ResultHistory(Kelvora& window)
-    : QObject(&window)
-    , room_(window) {
+ResultHistory::ResultHistory(Room& room, RoomFields fields, QObject* parent)
+    : QObject(parent)
+    , room_(room)
+    , fields_(std::move(fields)) {
     std::vector<QLineEdit*> averages;
     std::vector<QLineEdit*> maxima;
-    for (const ComponentRow& component : components()) {
-        QLineEdit* average = window.*component.resultField;
-        QLineEdit* peak = component.peakField != nullptr ? window.*component.peakField : nullptr;
-        averages.push_back(average);
-        maxima.push_back(peak != nullptr ? peak : average);
-        followResult(average, average->accessibleName());
-        if (peak != nullptr)
-            followResult(peak, average->accessibleName());
+    for (const ComponentFields& component : fields_.components) {
+        averages.push_back(component.averageW);
+        maxima.push_back(component.peakW != nullptr ? component.peakW : component.averageW);
+        followResult(component.averageW, component.averageW->accessibleName());
+        if (component.peakW != nullptr)
+            followResult(component.peakW, component.averageW->accessibleName());
     }
-    followTotal(window.txtQtong, averages);
-    followTotal(window.txtqtongmax, maxima);
+    followTotal(fields_.averageTotalW, averages);
+    followTotal(fields_.maximumTotalW, maxima);
 
     for (const RoomValue value : roomValues)
         room_.watch(value, this, [this] { showAll(); });
+    // Whatever changes a number that Tính adds, or a total itself, may make
+    // the totals shown stop being what Tính would write.
+    for (QLineEdit* added : averages)
+        connect(added, &QLineEdit::textChanged, this, &ResultHistory::showTotals);
+    for (const ComponentFields& component : fields_.components)
+        if (component.peakW != nullptr)
+            connect(component.peakW, &QLineEdit::textChanged, this, &ResultHistory::showTotals);
+    for (QLineEdit* total : {fields_.averageTotalW, fields_.maximumTotalW})
+        connect(total, &QLineEdit::textChanged, this, &ResultHistory::showTotals);
     // Connected after the window's own handlers, so these run once they are done.
-    connect(window.tinh, &QPushButton::clicked, this, &ResultHistory::totalsComputed);
-    connect(window.cmdxoa, &QPushButton::clicked, this, &ResultHistory::cleared);
+    connect(fields_.compute, &QAbstractButton::clicked, this, &ResultHistory::totalsComputed);
+    connect(fields_.clear, &QAbstractButton::clicked, this, &ResultHistory::cleared);
+    showAll();
 }
 
 void ResultHistory::followResult(QLineEdit* field, const QString& window) {
@@ -181,25 +189,45 @@ QString ResultHistory::staleness(const Total& total) const {
                            : QString::fromUtf8(notRecomputed) + stale.join(QStringLiteral(", "));
 }
 
-QString ResultHistory::working(const QLineEdit* field) const {
-    if (const Result* result = entryOf(results_, field))
-        return result->working;
-    const Total* total = entryOf(totals_, field);
-    return total != nullptr ? total->working : QString();
+QString ResultHistory::implausibility(const Result& result) const {
+    QStringList implausible;
+    for (const auto& [value, usedNumber] : result.inputs.fromRoom)
+        if (const QString note = implausibleNote(quantityOf(value), usedNumber); !note.isEmpty())
+            implausible << QStringLiteral("Tính với %1: %2").arg(roomValueName(value), note);
+    return implausible.join(u'\n');
 }
 
-bool ResultHistory::typed(const QLineEdit* field) const {
-    if (const Result* result = entryOf(results_, field))
-        return result->typed;
-    const Total* total = entryOf(totals_, field);
-    return total != nullptr && total->typed;
+bool ResultHistory::totalsOutOfDate() const {
+    // What Tính would write now, worked out as it works it out; where it would
+    // stop on a fault it writes nothing, and the totals stand as they are.
+    const FlagsKept flags;
+    FaultWatch watch;
+    const double averageW = averageTotalW(componentsW(fields_));
+    if (watch.check(averageW) != ArithmeticFault::None)
+        return false;
+    if (fields_.averageTotalW->text() != fromStd(numberText(averageW)))
+        return true;
+    const double maximumW = maximumTotalW(componentsWithPeaksW(fields_));
+    return watch.check(maximumW) == ArithmeticFault::None &&
+           fields_.maximumTotalW->text() != fromStd(numberText(maximumW));
 }
 
-QString ResultHistory::staleness(const QLineEdit* field) const {
-    if (const Result* result = entryOf(results_, field))
-        return staleness(*result);
-    const Total* total = entryOf(totals_, field);
-    return total != nullptr ? staleness(*total) : QString();
+ResultState ResultHistory::state(const QLineEdit* field) const {
+    ResultState state;
+    if (const Result* result = entryOf(results_, field)) {
+        state.working = result->working;
+        state.typed = result->typed;
+        state.stale = staleness(*result);
+        state.implausible = implausibility(*result);
+    } else if (const Total* total = entryOf(totals_, field)) {
+        state.working = total->working;
+        state.typed = total->typed;
+        state.stale = staleness(*total);
+        if (totalsOutOfDate())
+            state.totalsStale = QString::fromUtf8(totalsToRedo);
+    }
+    state.misread = state.typed && readsOtherwise(field->text());
+    return state;
 }
 
 namespace {
@@ -227,22 +255,26 @@ QString btuPerHourText(const QLineEdit* loadW) {
 }
 
 void ResultHistory::showResult(const Result& result) {
-    setNote(result.field, NoteSource::Working, workingNote(result.working, result.typed),
+    const ResultState now = state(result.field);
+    setNote(result.field, NoteSource::Working, workingNote(now.working, now.typed),
             NoteLook::Described);
-    setNote(result.field, NoteSource::Stale, staleness(result), NoteLook::Warning);
-    QStringList implausible;
-    for (const auto& [value, usedNumber] : result.inputs.fromRoom)
-        if (const QString note = implausibleNote(quantityOf(value), usedNumber); !note.isEmpty())
-            implausible << QStringLiteral("Tính với %1: %2").arg(roomValueName(value), note);
-    setNote(result.field, NoteSource::Range, implausible.join(u'\n'), NoteLook::Warning);
+    setNote(result.field, NoteSource::Stale, now.stale, NoteLook::Warning);
+    setNote(result.field, NoteSource::Range, now.implausible, NoteLook::Warning);
 }
 
 void ResultHistory::showTotal(const Total& total) {
-    QString note = workingNote(total.working, total.typed);
+    const ResultState now = state(total.field);
+    QString note = workingNote(now.working, now.typed);
     if (const QString kW = kilowattsText(total.field); !note.isEmpty() && !kW.isEmpty())
         note += QStringLiteral("\n%1 kW; %2 BTU/h").arg(kW, btuPerHourText(total.field));
     setNote(total.field, NoteSource::Working, note, NoteLook::Described);
-    setNote(total.field, NoteSource::Stale, staleness(total), NoteLook::Warning);
+    setNote(total.field, NoteSource::Stale, now.stale, NoteLook::Warning);
+    setNote(total.field, NoteSource::Totals, now.totalsStale, NoteLook::Warning);
+}
+
+void ResultHistory::showTotals() {
+    for (const Total& total : totals_)
+        showTotal(total);
 }
 
 void ResultHistory::showAll() {

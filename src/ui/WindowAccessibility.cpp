@@ -2,6 +2,7 @@
 
 #include "CalculatorWindow.h"
 #include "Kelvora.h"
+#include "PassingNote.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -13,11 +14,14 @@ namespace {
 
 // Qt asks for each class of the object, from its own up to QObject, and
 // takes the first answer; a calculator is asked about as CalculatorWindow.
+// A passing note is an alert, which a screen reader reads out as it shows.
 QAccessibleInterface* windowInterface(const QString& className, QObject* object) {
     if (className == QLatin1String(Kelvora::staticMetaObject.className()))
         return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
     if (className == QLatin1String(CalculatorWindow::staticMetaObject.className()))
         return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Dialog);
+    if (className == QLatin1String(PassingNote::staticMetaObject.className()))
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::AlertMessage);
     return nullptr;
 }
 

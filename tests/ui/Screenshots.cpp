@@ -18,8 +18,10 @@
 #include <QApplication>
 #include <QDir>
 #include <QEvent>
+#include <QFile>
 #include <QHelpEvent>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPainter>
 #include <QPixmap>
 #include <QPoint>
@@ -131,14 +133,23 @@ bool workThrough(kelvora::ui::Kelvora& room, const QDir& folder) {
     return save(room.grab(), folder, "main-window.png");
 }
 
-// The envelope's result with its working, and the room as Sao chép copies it,
-// its HTML shown as a word processor would paste it.
+// The envelope's result with its working, and the room as Sao chép copies it
+// on a Vietnamese desktop: its HTML shown as a word processor would paste it,
+// and kept as copied-room.html for a spreadsheet to paste.
 bool showWorking(kelvora::ui::Kelvora& room, const QDir& folder) {
     if (!save(hovering(&room, room.txtQ6), folder, "working.png"))
         return false;
+    retype(room.txttenphong, QStringLiteral("Phòng họp tầng 2"));
+    const QString html = kelvora::ui::RoomReport(room.history())
+                             .html(QLocale(QLocale::Vietnamese, QLocale::Vietnam));
+    QFile copied(folder.filePath(QStringLiteral("copied-room.html")));
+    if (!copied.open(QIODevice::WriteOnly) || copied.write(html.toUtf8()) < 0) {
+        std::fprintf(stderr, "could not write %s\n", qPrintable(copied.fileName()));
+        return false;
+    }
     constexpr int pageWidthPx = 1100;
     QTextDocument page;
-    page.setHtml(kelvora::ui::RoomReport(room).html());
+    page.setHtml(html);
     page.setTextWidth(pageWidthPx);
     QPixmap picture(page.size().toSize());
     picture.fill(Qt::white);
