@@ -8,7 +8,8 @@ as a frame, window or dialog named by its title, and every field, button and
 list in it must have a name. The user picks the equipment component with the
 Down key, types into the calculator and presses its button through AT-SPI,
 and the result is read back from the main window; then every other entry is
-opened as a screen reader opens a list item, and its window walked. Every
+opened as a screen reader opens a list item, and its window walked; Sao chép
+must say in an alert that it copied. Every
 failure is listed with its role and path before it exits 1.
 """
 
@@ -140,6 +141,22 @@ def main(pid):
         else:
             check_window(window)
 
+    # Sao chép says that it copied in an alert, which a screen reader reads
+    # out as it shows, and which goes by itself.
+    copy_button = find(main_window, {pyatspi.ROLE_PUSH_BUTTON}, "Sao chép")
+    if copy_button is None:
+        return fail("the main window has no 'Sao chép'")
+    press(copy_button)
+    alert = wait_for(lambda: next((node for node, _ in descendants(main_window)
+                                   if node.getRole() == pyatspi.ROLE_ALERT
+                                   and node.getState().contains(pyatspi.STATE_SHOWING)), None))
+    if alert is None:
+        fail("Sao chép showed no alert")
+    elif alert.name != "Đã sao chép bảng của phòng":
+        fail("Sao chép's alert says '%s'" % alert.name)
+    elif not wait_for(lambda: not alert.getState().contains(pyatspi.STATE_SHOWING), 10.0):
+        fail("Sao chép's alert stays")
+
     exit_button = find(main_window, {pyatspi.ROLE_PUSH_BUTTON}, "Thoát")
     if exit_button is None:
         return fail("the main window has no 'Thoát'")
@@ -153,4 +170,5 @@ if __name__ == "__main__":
         fail("the walk stopped on %r" % error)
     if failures:
         sys.exit("%d failed check(s) through AT-SPI" % len(failures))
-    print("every window and control announced and named; the calculator computed")
+    print("every window and control announced and named; the calculator computed; the copy "
+          "announced")
