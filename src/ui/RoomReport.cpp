@@ -222,8 +222,9 @@ QString htmlCell(const Cell& cell, const QLocale& locale, bool header, std::size
             exponent    ? QStringLiteral("General")
             : point < 0 ? QStringLiteral("0")
                         : QStringLiteral("0.") + QString(cell.text.size() - point - 1, u'0');
-        return QStringLiteral("<%1 width=\"%2\" nowrap x:num=\"%3\" sdval=\"%3\" "
-                              "sdnum=\"1033;0;%4\">%5</%1>")
+        return QStringLiteral(
+                   "<%1 width=\"%2\" nowrap style=\"white-space:nowrap\" x:num=\"%3\" sdval=\"%3\" "
+                   "sdnum=\"1033;0;%4\">%5</%1>")
             .arg(tag)
             .arg(widthPx)
             .arg(cell.text, format, plainCell(cell, locale));
