@@ -23,6 +23,9 @@ PassingNote::PassingNote(QWidget* button)
     setFrameShape(QFrame::Box);
     setMargin(3);
     setTextFormat(Qt::PlainText);
+    // It may stand over the edge of a field for its few seconds: a click
+    // there still reaches the field.
+    setAttribute(Qt::WA_TransparentForMouseEvents);
     QLabel::hide();
     timer_.setSingleShot(true);
     timer_.setInterval(shownMs);
