@@ -261,7 +261,10 @@ QString RoomReport::plainText(const QLocale& locale) const {
 }
 
 QString RoomReport::html(const QLocale& locale) const {
-    QString html = QStringLiteral("<html><head><meta charset=\"utf-8\"></head><body>\n");
+    // x:num and x:str are Excel's, in the namespace Excel declares for them.
+    QString html =
+        QStringLiteral("<html xmlns:x=\"urn:schemas-microsoft-com:office:excel\"><head><meta "
+                       "charset=\"utf-8\"></head><body>\n");
     const auto write = [&html, &locale](const Row& row, bool header) {
         html += QStringLiteral("<tr>");
         for (std::size_t column = 0; column < row.size(); ++column)
