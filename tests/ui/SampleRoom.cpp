@@ -84,4 +84,12 @@ void computeTotals(Kelvora& room, Input input) {
     press(room.tinh, input);
 }
 
+bool computeSampleRoom(Kelvora& room, QString& failure) {
+    for (const CalculatorVisit& calculator : sampleRoom())
+        if (!visit(room, calculator, Input::Mouse, failure))
+            return false;
+    computeTotals(room, Input::Mouse);
+    return true;
+}
+
 } // namespace kelvora::ui::test

@@ -47,4 +47,8 @@ inline constexpr const char* sampleMaximumTotalW = "10976";
 // Presses the main window's Tính.
 void computeTotals(Kelvora& room, Input input);
 
+// Every visit of the sample room with the mouse, then Tính. False, with the
+// reason in failure, when a control could not be reached.
+[[nodiscard]] bool computeSampleRoom(Kelvora& room, QString& failure);
+
 } // namespace kelvora::ui::test

@@ -68,11 +68,8 @@ private slots:
 
 private:
     void computeSampleRoom() {
-        for (const CalculatorVisit& calculator : sampleRoom()) {
-            QString failure;
-            QVERIFY2(visit(*window, calculator, Input::Mouse, failure), qPrintable(failure));
-        }
-        computeTotals(*window, Input::Mouse);
+        QString failure;
+        QVERIFY2(kelvora::ui::test::computeSampleRoom(*window, failure), qPrintable(failure));
     }
     // The row of the text copy that starts with label, or of the HTML.
     [[nodiscard]] QString plainRow(const QString& label) const {

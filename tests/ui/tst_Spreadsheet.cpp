@@ -48,13 +48,9 @@ private:
 
 const Sheet& tst_Spreadsheet::pasted(bool html) {
     if (!pasted_) {
-        for (const CalculatorVisit& calculator : sampleRoom()) {
-            QString failure;
-            if (!visit(*window, calculator, Input::Mouse, failure))
-                return (pasted_ = PastedRoom{{}, {}, failure})->fromHtml;
-        }
         retype(window->txttenphong, roomName);
-        computeTotals(*window, Input::Mouse);
+        if (QString failure; !computeSampleRoom(*window, failure))
+            return (pasted_ = PastedRoom{{}, {}, failure})->fromHtml;
         clickButton(window->cmdsaochep);
         const QMimeData* copied = QGuiApplication::clipboard()->mimeData();
         pasted_ = copied == nullptr ? PastedRoom{{}, {}, QStringLiteral("nothing was copied")}

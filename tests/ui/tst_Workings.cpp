@@ -42,11 +42,8 @@ private slots:
 
 private:
     void computeSampleRoom() {
-        for (const CalculatorVisit& calculator : sampleRoom()) {
-            QString failure;
-            QVERIFY2(visit(*window, calculator, Input::Mouse, failure), qPrintable(failure));
-        }
-        computeTotals(*window, Input::Mouse);
+        QString failure;
+        QVERIFY2(kelvora::ui::test::computeSampleRoom(*window, failure), qPrintable(failure));
     }
     QLineEdit* field(const QString& name) { return window->findChild<QLineEdit*>(name); }
 };
