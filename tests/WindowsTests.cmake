@@ -12,7 +12,7 @@ foreach(name tst_Dispatch tst_Kelvora tst_WholeRoom tst_Windows)
         ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:${name}>)
     set_tests_properties("${name} on a desktop" PROPERTIES TIMEOUT 300
         ENVIRONMENT "QT_ASSUME_STDERR_HAS_CONSOLE=1;WINEPREFIX=${desktop_prefix}"
-        FIXTURES_REQUIRED wineDesktop RESOURCE_LOCK wineDesktop)
+        FIXTURES_REQUIRED wineDesktop RESOURCE_LOCK wineDesktop LABELS windows)
 endforeach()
 
 # What a user downloads: kelvora.exe unpacked from the zip, with only what the
@@ -22,7 +22,7 @@ add_test(NAME "zip shows the main window" COMMAND bash ${with_desktop}
     ${CMAKE_BINARY_DIR}/kelvora-${PROJECT_VERSION}-win64.zip)
 set_tests_properties("zip shows the main window" PROPERTIES TIMEOUT 300
     ENVIRONMENT "WINEPREFIX=${desktop_prefix}"
-    FIXTURES_REQUIRED wineDesktop RESOURCE_LOCK wineDesktop)
+    FIXTURES_REQUIRED wineDesktop RESOURCE_LOCK wineDesktop LABELS windows)
 
 # What a user installs: the installer, run silently, installs what the zip
 # holds, runs, refuses to touch a running Kelvora, and uninstalls, leaving a
@@ -33,7 +33,7 @@ add_test(NAME "installer installs, runs and uninstalls" COMMAND bash ${with_desk
     ${CMAKE_BINARY_DIR}/kelvora-${PROJECT_VERSION}-win64.zip)
 set_tests_properties("installer installs, runs and uninstalls" PROPERTIES TIMEOUT 300
     ENVIRONMENT "WINEPREFIX=${desktop_prefix}"
-    FIXTURES_REQUIRED wineDesktop RESOURCE_LOCK wineDesktop)
+    FIXTURES_REQUIRED wineDesktop RESOURCE_LOCK wineDesktop LABELS windows)
 
 # The captions fit at Windows' usual display scales, 125 % and 150 %: Windows
 # and Wine set a resolution of 120 or 144 dpi for the session, and Qt's windows
@@ -49,5 +49,5 @@ foreach(scale "120|1.25" "144|1.5")
         ${CMAKE_CROSSCOMPILING_EMULATOR} --dpi ${dpi} $<TARGET_FILE:tst_Layout>)
     set_tests_properties("tst_Layout at ${dpi} dpi" PROPERTIES TIMEOUT 300
         ENVIRONMENT "QT_ASSUME_STDERR_HAS_CONSOLE=1;WINEPREFIX=${dpi_prefix};KELVORA_DEVICE_PIXEL_RATIO=${ratio}"
-        FIXTURES_REQUIRED wineDpi RESOURCE_LOCK wineDpi)
+        FIXTURES_REQUIRED wineDpi RESOURCE_LOCK wineDpi LABELS windows)
 endforeach()

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Sets a Debian 12 machine up for Kelvora (only what is missing), builds it,
-# then starts the program (run) or runs every test through CTest (test); or
+# then starts the program (run), runs every test through CTest (test) or only
+# the quick ones, the unit and offscreen tests, while editing (check); or
 # cross-builds it for Windows, tests that build under Wine and packs it as a
 # zip and an installer (windows).
 set -euo pipefail
@@ -8,9 +9,9 @@ cd "$(dirname "$0")/.."
 
 mode=${1:-run}
 case "$mode" in
-run | test | windows) ;;
+run | test | check | windows) ;;
 *)
-    echo "usage: bash tools/dev.sh [run|test|windows]" >&2
+    echo "usage: bash tools/dev.sh [run|test|check|windows]" >&2
     exit 2
     ;;
 esac
@@ -20,10 +21,14 @@ esac
 packages=(cmake g++ make pkg-config qt6-base-dev qt6-qpa-plugins libgl-dev libxcb1-dev
     fonts-liberation2 fontconfig cmark-gfm)
 # The tests also check that the sources keep their committed format, build and
-# validate the Debian package, and run the fuzzer, which needs clang with its
-# runtime; the benchmarks need Google's.
-[ "$mode" = test ] && packages+=(clang-format dpkg-dev file desktop-file-utils appstream
-    clang libclang-rt-14-dev libbenchmark-dev)
+# validate the Debian package (both quick, so check runs them too), and run the
+# fuzzer, which needs clang with its runtime; the benchmarks need Google's.
+case "$mode" in
+test | check)
+    packages+=(clang-format dpkg-dev file desktop-file-utils appstream)
+    ;;
+esac
+[ "$mode" = test ] && packages+=(clang libclang-rt-14-dev libbenchmark-dev)
 # The window tests run again on desktops of their own (an X server with a
 # window manager, openbox or metacity, and a private session bus), and the
 # screen-reader test talks to the program over that bus and its own
@@ -78,6 +83,13 @@ if [ "$mode" = test ]; then
     ctest --test-dir build-asan --output-on-failure -E "^(format|package)$"
     # A minute of fuzzing the field conversions (bash fuzz/run SECONDS for more).
     bash fuzz/run 60
+    exit 0
+fi
+if [ "$mode" = check ]; then
+    # Offscreen, no test shares a display or a file with another, so they run
+    # side by side.
+    cmake --build build -j "$(nproc)"
+    ctest --test-dir build --output-on-failure -L 'unit|offscreen' -j "$(nproc)"
     exit 0
 fi
 
