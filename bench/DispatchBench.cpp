@@ -5,8 +5,8 @@
 
 #include "SampleRoom.h"
 #include "UiDriver.h"
+#include "room/Components.h"
 #include "ui/CalculatorWindow.h"
-#include "ui/ComponentTable.h"
 
 #include <QAbstractButton>
 #include <QListWidget>
@@ -27,7 +27,7 @@ void DispatchBench::firstDispatch() {
     QBENCHMARK_ONCE {
         window->loaiQ->setCurrentRow(0);
     }
-    for (int entry = 0; entry < int(kelvora::ui::components().size()); ++entry)
+    for (int entry = 0; entry < int(kelvora::room::components().size()); ++entry)
         QVERIFY(window->calculators().window(entry) != nullptr);
 }
 
@@ -36,7 +36,7 @@ void DispatchBench::compute_data() {
     for (std::size_t visit = 0; visit < sampleRoom().size(); ++visit) {
         // The entry's last word names the component ("Q1").
         const QString entryText = QString::fromUtf8(
-            kelvora::ui::components()[std::size_t(sampleRoom()[visit].entry)].entryText);
+            kelvora::room::components()[std::size_t(sampleRoom()[visit].entry)].entryText);
         QTest::addRow("%s", qPrintable(entryText.section(u' ', -1))) << int(visit);
     }
 }

@@ -1,16 +1,13 @@
 #include "RoomReport.h"
 
-#include "ComponentTable.h"
-#include "FieldNotes.h"
-#include "Fields.h"
-#include "ResultHistory.h"
 #include "core/ArithmeticFault.h"
 #include "core/FieldText.h"
 #include "core/HeatBalance.h"
+#include "room/RoomModel.h"
+#include "room/Words.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QLineEdit>
 #include <QMimeData>
 #include <QRegularExpression>
 #include <QStringList>
@@ -19,33 +16,35 @@
 #include <cmath>
 #include <iterator>
 
-namespace kelvora::ui {
+namespace kelvora::report {
 
 namespace {
 
+using namespace kelvora::room;
 using Cell = RoomReport::Cell;
 using Row = std::vector<Cell>;
 
-// A room field as the report names it: spelled right, its unit apart.
+// A room value as the report names it: spelled right, its unit apart.
 struct RoomLine {
-    const char* field; // the field's name
+    RoomValue value;
     const char* label;
     const char* unit;
 };
 
 constexpr RoomLine roomLines[] = {
-    {"txttenphong", "Tên phòng", ""},
-    {"txtdientich", "Diện tích phòng", "m²"},
-    {"txtsonguoi", "Số người", "người"},
-    {"txtnhietdongoai", "Nhiệt độ không khí ngoài trời", "°C"},
-    {"txtnhietdotrong", "Nhiệt độ không khí trong phòng", "°C"},
-    {"txtdoamngoai", "Độ ẩm không khí ngoài trời", "%"},
-    {"txtdoamtrong", "Độ ẩm không khí trong phòng", "%"},
-    {"txtdungamngoai", "Dung ẩm không khí ngoài trời", "g/kg"},
-    {"txtdungamtrong", "Dung ẩm không khí trong phòng", "g/kg"},
-    {"txtenthanpyngoai", "Entanpi không khí ngoài trời", "kJ/kg"},
-    {"txtenthanpytrong", "Entanpi không khí trong phòng", "kJ/kg"},
+    {RoomValue::Name, "Tên phòng", ""},
+    {RoomValue::AreaM2, "Diện tích phòng", "m²"},
+    {RoomValue::People, "Số người", "người"},
+    {RoomValue::OutdoorC, "Nhiệt độ không khí ngoài trời", "°C"},
+    {RoomValue::IndoorC, "Nhiệt độ không khí trong phòng", "°C"},
+    {RoomValue::OutdoorHumidityPercent, "Độ ẩm không khí ngoài trời", "%"},
+    {RoomValue::IndoorHumidityPercent, "Độ ẩm không khí trong phòng", "%"},
+    {RoomValue::OutdoorMoistureGPerKg, "Dung ẩm không khí ngoài trời", "g/kg"},
+    {RoomValue::IndoorMoistureGPerKg, "Dung ẩm không khí trong phòng", "g/kg"},
+    {RoomValue::OutdoorEnthalpyKJPerKg, "Entanpi không khí ngoài trời", "kJ/kg"},
+    {RoomValue::IndoorEnthalpyKJPerKg, "Entanpi không khí trong phòng", "kJ/kg"},
 };
+static_assert(std::size(roomLines) == allRoomValues.size());
 
 Cell text(const QString& text) {
     // A cell is one line: a working's or a note's lines go on after "; ".
@@ -79,9 +78,9 @@ QString joined(const QStringList& parts) {
     return said.join(QStringLiteral("; "));
 }
 
-// A field's text as a cell: the number it reads as, where a spreadsheet can
-// hold that number; the text itself where it holds none (nothing, "mười") or
-// one too large, with the limit said.
+// A text as a cell: the number it reads as, where a spreadsheet can hold
+// that number; the text itself where it holds none (nothing, "mười") or one
+// too large, with the limit said.
 struct ValueCell {
     Cell cell;
     QString reading; // "<typedAs> '1,5': đọc được 1"
@@ -92,16 +91,15 @@ ValueCell valueCell(const QString& typed, const QString& typedAs) {
     const FlagsKept flags; // a text beyond the double range raises the overflow flag
     if (typed.isEmpty())
         return {text(typed), {}, {}};
-    const double value = fieldValue(typed);
+    const double value = readNumber(typed);
     // Quoted whole, unlike a tooltip: the copy is all that leaves with it.
-    const QString reading =
-        QStringLiteral("%1 '%2': đọc được %3").arg(typedAs, typed, numberWords(value));
+    const QString said = reading(typedAs, typed, value);
     if (likelyMisreading(typed.toStdString()).kind == Misreading::NoNumber)
-        return {text(typed), reading, {}};
+        return {text(typed), said, {}};
     if (!std::isfinite(value) || std::abs(value) > largestSpreadsheetNumber)
-        return {text(typed), reading,
+        return {text(typed), said,
                 QStringLiteral("Số vượt giới hạn của bảng tính nên được chép dạng chữ")};
-    return {number(value), readsOtherwise(typed) ? reading : QString(), {}};
+    return {number(value), readsOtherwise(typed) ? said : QString(), {}};
 }
 
 struct Result {
@@ -111,48 +109,44 @@ struct Result {
 };
 
 // A result's or a total's number, and what its state says beside it.
-Result result(const ResultHistory& history, const QLineEdit* field) {
-    const ResultState state = history.state(field);
-    const ValueCell value = valueCell(field->text(), QStringLiteral("Nhập tay"));
+Result result(const ResultState& state, const QString& shown) {
+    const ValueCell value = valueCell(shown, QStringLiteral("Nhập tay"));
     const QString typed =
         state.typed ? (state.misread ? value.reading : QStringLiteral("Nhập tay")) : QString();
-    return {value.cell,
-            joined({typed, state.stale, state.totalsStale, state.implausible, value.limit}),
+    return {value.cell, joined({typed, state.stale, state.totalsStale, state.marked, value.limit}),
             state.working};
 }
 
-RoomReport::Table roomTable(const ResultHistory& history) {
+RoomReport::Table roomTable(const RoomModel& model) {
     RoomReport::Table table{
         QStringLiteral("Phòng"), cells({"Số liệu phòng", "Giá trị", "Đơn vị", "Ghi chú"}), {}};
-    for (const QLineEdit* field : history.fields().room) {
-        const RoomLine* line = nullptr;
-        for (const RoomLine& candidate : roomLines)
-            if (field->objectName() == QLatin1String(candidate.field))
-                line = &candidate;
-        if (line == nullptr)
-            continue;
+    for (const RoomLine& line : roomLines) {
+        const QString typed = model.text(line.value);
         // The name is text, whatever it starts with.
-        const ValueCell value = line == &roomLines[0]
-                                    ? ValueCell{text(field->text()), {}, {}}
-                                    : valueCell(field->text(), QStringLiteral("Nhập"));
-        table.rows.push_back({text(line->label), value.cell, text(line->unit),
-                              text(joined(QStringList{value.reading} + warnings(field) +
-                                          QStringList{value.limit}))});
+        const ValueCell value = line.value == RoomValue::Name
+                                    ? ValueCell{text(typed), {}, {}}
+                                    : valueCell(typed, QStringLiteral("Nhập"));
+        table.rows.push_back(
+            {text(line.label), value.cell, text(line.unit),
+             text(joined(QStringList{value.reading} + model.state(line.value).warnings() +
+                         QStringList{value.limit}))});
     }
     return table;
 }
 
-RoomReport::Table componentTable(const ResultHistory& history) {
+RoomReport::Table componentTable(const RoomModel& model) {
     RoomReport::Table table{
         QStringLiteral("Nhiệt thừa theo thành phần"),
         cells({"Thành phần", "Trung bình (W)", "Max (W)", "Cách tính", "Cách tính Max", "Ghi chú"}),
         {}};
-    const std::vector<ComponentFields>& fields = history.fields().components;
-    for (std::size_t entry = 0; entry < fields.size(); ++entry) {
-        const Result average = result(history, fields[entry].averageW);
+    for (std::size_t entry = 0; entry < components().size(); ++entry) {
+        const ResultId averageId{entry, ResultKind::Average};
+        const Result average = result(model.state(averageId), model.text(averageId));
         Result peak{text(QString()), {}, {}};
-        if (fields[entry].peakW != nullptr)
-            peak = result(history, fields[entry].peakW);
+        if (components()[entry].hasPeak()) {
+            const ResultId peakId{entry, ResultKind::Peak};
+            peak = result(model.state(peakId), model.text(peakId));
+        }
         const QString peakNote =
             peak.note.isEmpty() ? QString() : QStringLiteral("Max: ") + peak.note;
         table.rows.push_back({text(components()[entry].reportText), average.cell, peak.cell,
@@ -162,15 +156,14 @@ RoomReport::Table componentTable(const ResultHistory& history) {
     return table;
 }
 
-RoomReport::Table totalsTable(const ResultHistory& history) {
+RoomReport::Table totalsTable(const RoomModel& model) {
     RoomReport::Table table{QStringLiteral("Tổng nhiệt thừa"),
                             cells({"Tổng nhiệt thừa", "W", "kW", "BTU/h", "Cách tính", "Ghi chú"}),
                             {}};
-    for (const QLineEdit* field :
-         {history.fields().averageTotalW, history.fields().maximumTotalW}) {
-        const Result total = result(history, field);
-        Row row{text(field->accessibleName()), total.cell,      text(QString()), text(QString()),
-                text(total.working),           text(total.note)};
+    for (const TotalKind kind : allTotals) {
+        const Result total = result(model.state(kind), model.text(kind));
+        Row row{text(totalLabel(kind)), total.cell,          text(QString()),
+                text(QString()),        text(total.working), text(total.note)};
         if (total.cell.number) {
             row[2] = number(kilowatts(*total.cell.number));
             row[3] = number(btuPerHour(*total.cell.number));
@@ -239,8 +232,8 @@ QString htmlCell(const Cell& cell, const QLocale& locale, bool header, std::size
 
 } // namespace
 
-RoomReport::RoomReport(const ResultHistory& history)
-    : tables_{roomTable(history), componentTable(history), totalsTable(history)} {}
+RoomReport::RoomReport(const RoomModel& model)
+    : tables_{roomTable(model), componentTable(model), totalsTable(model)} {}
 
 QString RoomReport::plainText(const QLocale& locale) const {
     QStringList lines;
@@ -298,4 +291,4 @@ bool RoomReport::copyToClipboard() const {
     return true;
 }
 
-} // namespace kelvora::ui
+} // namespace kelvora::report

@@ -1,8 +1,8 @@
 #pragma once
 
 // The whole room as a report, for a spreadsheet or a written document. The
-// report reads the room's fields and each result's and total's state through
-// the results' history, as they stand, and lays them out as three tables: the
+// report reads the room model as it stands (its values, each result's and
+// total's state) and lays it out as three tables: the
 // room and its air, the components with their workings, and the two totals in
 // W, kW and BTU/h. Every row of a table has as many cells as its header;
 // units stand in the header or a column of their own, never beside a number.
@@ -21,9 +21,11 @@
 #include <optional>
 #include <vector>
 
-namespace kelvora::ui {
+namespace kelvora::room {
+class RoomModel;
+}
 
-class ResultHistory;
+namespace kelvora::report {
 
 inline constexpr const char* copyButtonTip =
     "Chép cả phòng (số liệu, kết quả và cách tính) vào bộ nhớ tạm, để dán thành bảng vào "
@@ -35,7 +37,7 @@ inline constexpr double largestSpreadsheetNumber = 9.99999999999999e307;
 
 class RoomReport {
 public:
-    explicit RoomReport(const ResultHistory& history);
+    explicit RoomReport(const room::RoomModel& model);
 
     [[nodiscard]] QString plainText(const QLocale& locale) const; // text/plain
     [[nodiscard]] QString html(const QLocale& locale) const;      // text/html
@@ -58,4 +60,4 @@ private:
     std::vector<Table> tables_;
 };
 
-} // namespace kelvora::ui
+} // namespace kelvora::report

@@ -4,6 +4,7 @@
 #include "Layout.h"
 
 #include "WindowPlacement.h"
+#include "room/RoomValues.h"
 
 #include <QAbstractButton>
 #include <QCloseEvent>
@@ -32,6 +33,16 @@ QRect frameNow(const QWidget* window) {
 }
 
 const char* const roomHolds = "Cửa sổ chính hiện ghi: ";
+
+// How a note names a field a result was computed with: its caption, without
+// the caption's request to type it, "Nhập thể tích phòng" as "thể tích phòng".
+QString inputName(const QLineEdit* field) {
+    QString name = field->accessibleName().simplified();
+    const QString request = QStringLiteral("Nhập ");
+    if (name.startsWith(request))
+        name.remove(0, request.size());
+    return name.left(1).toLower() + name.mid(1);
+}
 const char* const buttonEnabledWhen = "Nút Tính bật khi ";
 } // namespace
 
@@ -47,7 +58,7 @@ CalculatorWindow::CalculatorWindow(const CalculatorSite& site, const char* name,
     setInsideSizeInTwips(this, widthTwips, heightTwips);
 }
 
-void CalculatorWindow::copyFromRoom(QLineEdit* field, RoomValue value) {
+void CalculatorWindow::copyFromRoom(QLineEdit* field, room::RoomValue value) {
     const FlagsKept flags;
     field->setText(room_.text(value));
     copies_.push_back({field, value, fieldValue(field)});
@@ -62,34 +73,56 @@ void CalculatorWindow::copyFromRoom(QLineEdit* field, RoomValue value) {
                 NoteLook::Warning);
     };
     connect(field, &QLineEdit::textChanged, this, compare);
-    room_.watch(value, this, compare);
+    connect(&room_, &room::RoomModel::roomChanged, this, [compare, value](room::RoomValue changed) {
+        if (changed == value)
+            compare();
+    });
 }
 
-double CalculatorWindow::roomValue(RoomValue value) const {
-    const double read = fieldValue(room_.text(value));
-    readFromRoom_[value] = read;
-    return read;
+void CalculatorWindow::forgetReads() {
+    readFromRoom_.clear();
+    readFromFields_.clear();
 }
 
-ResultInputs CalculatorWindow::resultInputs() const {
+double CalculatorWindow::read(const QLineEdit* field) {
+    const double number = fieldValue(field);
+    const auto same = [field](const auto& read) {
+        return read.first == field;
+    };
+    std::erase_if(readFromFields_, same);
+    readFromFields_.emplace_back(field, room::Input{inputName(field), field->text(), number});
+    return number;
+}
+
+double CalculatorWindow::roomValue(room::RoomValue value) {
+    const double number = room_.number(value);
+    readFromRoom_[value] = {room::valueName(value), room_.text(value), number, value};
+    return number;
+}
+
+std::vector<room::Input> CalculatorWindow::inputs() const {
     // A copy the formula did not need may hold a number out of range; reading
     // it again must not raise a fault for the next formula to meet.
     const FlagsKept flags;
-    ResultInputs inputs{{readFromRoom_.begin(), readFromRoom_.end()}, {}};
+    std::vector<room::Input> inputs;
+    for (const auto& [value, input] : readFromRoom_)
+        inputs.push_back(input);
     for (const Copy& copy : copies_) {
         const double number = fieldValue(copy.field);
-        if (number == copy.copied)
-            inputs.fromRoom.emplace_back(copy.value, number);
-        else
-            inputs.typedOver.push_back({copy.value, number});
+        inputs.push_back(
+            {inputName(copy.field), copy.field->text(), number, copy.value, number != copy.copied});
     }
+    for (const auto& [field, input] : readFromFields_)
+        if (std::none_of(copies_.begin(), copies_.end(),
+                         [field](const Copy& copy) { return copy.field == field; }))
+            inputs.push_back(input);
     return inputs;
 }
 
-bool CalculatorWindow::deliver(FaultCheck& faults, ResultKind kind, const Worked& result) {
+bool CalculatorWindow::deliver(FaultCheck& faults, room::ResultKind kind, const Worked& result) {
     if (!faults.passed(result.value()))
         return false;
-    room_.writeResultW(entry_, kind, result, resultInputs());
+    room_.computed({entry_, kind}, result, inputs());
     return true;
 }
 

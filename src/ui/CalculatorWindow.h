@@ -4,14 +4,16 @@
 // of its own, created by the main window's dispatch and owned by it: a
 // dialog-type window, not modal, that the window manager keeps above the
 // main window, so that working in the main window never buries it. It sees
-// the room only through the Room interface: it copies room values into its
-// own fields when it is created, and a compute ends by writing its results
-// through the room. A compute ends the visit by hiding the window, which
+// the room only through the room model: it copies room values into its own
+// fields when it is created, reads every number a formula takes through
+// read() or roomValue(), so that the result goes to the model with each
+// input as typed and as read, and a compute ends by handing its results to
+// the model. A compute ends the visit by hiding the window, which
 // keeps its texts for the next visit; the close box destroys it, and the
 // dispatch creates it afresh the next time.
 
 #include "Fields.h"
-#include "Room.h"
+#include "room/RoomModel.h"
 
 #include <QPoint>
 #include <QString>
@@ -20,6 +22,7 @@
 #include <cstddef>
 #include <map>
 #include <optional>
+#include <utility>
 #include <vector>
 
 class QAbstractButton;
@@ -35,7 +38,7 @@ namespace kelvora::ui {
 // components' table (which names the fields its results go to) and the
 // window it belongs to.
 struct CalculatorSite {
-    Room& room;
+    room::RoomModel& room;
     std::size_t entry;
     QWidget* owner;
 };
@@ -58,19 +61,24 @@ signals:
     void closed();
 
 protected:
-    [[nodiscard]] Room& room() const { return room_; }
-
     // A start-up step: the room's text, as it stands, becomes the field's.
-    void copyFromRoom(QLineEdit* field, RoomValue value);
+    void copyFromRoom(QLineEdit* field, room::RoomValue value);
 
-    // The numeric value of the room field's text as it stands now.
-    [[nodiscard]] double roomValue(RoomValue value) const;
+    // A compute starts: what earlier ones read is no input of its results.
+    void forgetReads();
+
+    // The numeric value of the field's text, taken down as an input of the
+    // results this compute delivers.
+    [[nodiscard]] double read(const QLineEdit* field);
+
+    // The numeric value of the room's text as it stands now, taken down too.
+    [[nodiscard]] double roomValue(room::RoomValue value);
 
     // Every compute ends the same way: a result that passed the fault check
     // is written, rounded to whole watts, into the room. A result that did
     // not pass has had its message shown and is not written; the handler
     // then returns and the window stays open.
-    [[nodiscard]] bool deliver(FaultCheck& faults, ResultKind kind, const Worked& result);
+    [[nodiscard]] bool deliver(FaultCheck& faults, room::ResultKind kind, const Worked& result);
 
     // A successful compute is over: the window steps aside and keeps its texts.
     void endVisit();
@@ -91,9 +99,9 @@ private:
     // The top left of the frame beside the owner, where the screen has room.
     [[nodiscard]] QPoint placeBesideOwner() const;
     void moveFrameTo(QPoint frameTopLeft);
-    [[nodiscard]] ResultInputs resultInputs() const;
+    [[nodiscard]] std::vector<room::Input> inputs() const;
 
-    Room& room_;
+    room::RoomModel& room_;
     std::size_t entry_;
     void showWhatEnables();
 
@@ -101,15 +109,17 @@ private:
     QString whatEnables_;             // while the button is disabled
     std::optional<QPoint> askedAt_;   // the frame's top left, where the program last put it
     std::optional<QPoint> userPlace_; // the same, where the user last put it
-    // What a result goes on to remember of the room: the copies as the
-    // compute reads them, and what it read from the room itself, last time.
+    // What a result goes on to remember: the copies of room values as the
+    // compute finds them, what it read from the room itself, and the
+    // window's own fields it read, in the order it read them.
     struct Copy {
         QLineEdit* field;
-        RoomValue value;
+        room::RoomValue value;
         double copied; // the number the room held when it was copied
     };
     std::vector<Copy> copies_;
-    mutable std::map<RoomValue, double> readFromRoom_;
+    std::map<room::RoomValue, room::Input> readFromRoom_;
+    std::vector<std::pair<const QLineEdit*, room::Input>> readFromFields_;
 };
 
 } // namespace kelvora::ui

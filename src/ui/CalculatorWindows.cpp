@@ -1,23 +1,54 @@
 #include "CalculatorWindows.h"
 
 #include "CalculatorWindow.h"
-#include "ComponentTable.h"
 #include "FieldNotes.h"
 #include "Layout.h"
 #include "WindowPlacement.h"
+#include "frmQ1.h"
+#include "frmQ2.h"
+#include "frmQ3.h"
+#include "frmQ4.h"
 #include "frmQ5.h"
+#include "frmQ6.h"
+#include "frmQ7.h"
+#include "frmQ8.h"
+#include "room/Components.h"
 
 #include <QScreen>
 #include <QWidget>
 
+#include <cstring>
 #include <optional>
+#include <tuple>
 
 namespace kelvora::ui {
 
-CalculatorWindows::CalculatorWindows(Room& room, QWidget* owner)
+namespace {
+
+// Every calculator window there is; the components' table names, row by
+// row, the one that works its component out.
+using Calculators = std::tuple<frmQ1, frmQ2, frmQ3, frmQ4, frmQ5, frmQ6, frmQ7, frmQ8>;
+
+template <std::size_t index = 0>
+CalculatorWindow* create(const char* name, const CalculatorSite& site) {
+    if constexpr (index == std::tuple_size_v<Calculators>) {
+        return nullptr;
+    } else {
+        using Calculator = std::tuple_element_t<index, Calculators>;
+        if (std::strcmp(Calculator::staticMetaObject.className(), name) == 0 ||
+            QLatin1String(Calculator::staticMetaObject.className())
+                .endsWith(QLatin1String("::") + QLatin1String(name)))
+            return new Calculator(site);
+        return create<index + 1>(name, site);
+    }
+}
+
+} // namespace
+
+CalculatorWindows::CalculatorWindows(room::RoomModel& room, QWidget* owner)
     : room_(room)
     , owner_(owner)
-    , windows_(components().size()) {}
+    , windows_(room::components().size()) {}
 
 void CalculatorWindows::show(std::size_t entry) {
     ensure(entry)->showInFront();
@@ -53,7 +84,8 @@ void CalculatorWindows::destroyAll() {
 CalculatorWindow* CalculatorWindows::ensure(std::size_t entry) {
     QPointer<CalculatorWindow>& window = windows_.at(entry);
     if (window.isNull()) {
-        window = components()[entry].create({room_, entry, owner_});
+        window = create(room::components()[entry].calculatorName, {room_, entry, owner_});
+        Q_ASSERT(window != nullptr);
         showValuesUsed(window);
         QObject::connect(window, &CalculatorWindow::closed, window,
                          [this, entry] { windows_[entry] = nullptr; });

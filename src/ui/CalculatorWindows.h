@@ -1,8 +1,8 @@
 #pragma once
 
 // The main window's calculator windows, one for each row of the components'
-// table, and their three states: not existing, existing and hidden, existing
-// and shown. The dispatch asks for a window to be shown or hidden; either
+// table, made by the calculator class the row names, and their three states: not existing, existing
+// and hidden, existing and shown. The dispatch asks for a window to be shown or hidden; either
 // creates it first when it does not exist, and creating a window runs its
 // start-up step. A window that closes (its close box, or the lighting
 // calculator after a compute) is forgotten at once, so that the next request
@@ -15,15 +15,18 @@
 
 class QWidget;
 
+namespace kelvora::room {
+class RoomModel;
+}
+
 namespace kelvora::ui {
 
 class CalculatorWindow;
-class Room;
 
 class CalculatorWindows {
 public:
     // The calculators work for room and belong to owner.
-    CalculatorWindows(Room& room, QWidget* owner);
+    CalculatorWindows(room::RoomModel& room, QWidget* owner);
 
     // Shows the entry's window, not modal, creating it first if needed.
     void show(std::size_t entry);
@@ -52,7 +55,7 @@ public:
 private:
     CalculatorWindow* ensure(std::size_t entry);
 
-    Room& room_;
+    room::RoomModel& room_;
     QWidget* owner_;
     std::vector<QPointer<CalculatorWindow>> windows_;
 };

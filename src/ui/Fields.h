@@ -3,11 +3,12 @@
 // How a window reads and writes its fields, and how it tells the user
 // something. A compute handler opens a FaultCheck, reads with fieldValue,
 // calls a formula of the core library, lets the check pass the result and
-// writes it with writeRounded; on a fault the check has already shown its
+// hands it to the room; on a fault the check has already shown its
 // message and the handler returns at once, leaving the window open. A
 // further formula restarts the check before it reads.
 
 #include "core/ArithmeticFault.h"
+#include "room/Words.h"
 
 #include <string_view>
 
@@ -22,21 +23,10 @@ namespace kelvora::ui {
 [[nodiscard]] double fieldValue(const QLineEdit* field);
 [[nodiscard]] double fieldValue(const QString& text);
 
-// A number as a note says it: as a field writes it, or in words where no
-// field could hold it (an infinity, NaN), since "inf" is no Vietnamese.
-[[nodiscard]] QString numberWords(double value);
-
-// A user's text as a note quotes it: whole, or cut short with "…" where it is
-// longer than a note line can show.
-[[nodiscard]] QString quoted(const QString& text);
-
-// Whether a text that is not empty spells another text than the number it
-// reads as: "1,5" (read 1), "60 m2", "1300.0". A copy that carries the number
-// read must then say what was written.
-[[nodiscard]] bool readsOtherwise(const QString& text);
-
-// A result in whole watts: rounded half to even, then written.
-void writeRounded(QLineEdit* field, double value);
+// How notes word numbers and quote what was typed, as the model words them.
+using room::numberWords;
+using room::quoted;
+using room::readsOtherwise;
 
 // A total, written with all the digits a field's text carries.
 void writeUnrounded(QLineEdit* field, double value);

@@ -1,6 +1,5 @@
 #include "Kelvora.h"
 
-#include "AirCheck.h"
 #include "EntryList.h"
 #include "FieldNotes.h"
 #include "FieldRows.h"
@@ -8,15 +7,13 @@
 #include "Layout.h"
 #include "PassingNote.h"
 #include "ResultFrame.h"
-#include "ResultHistory.h"
-#include "RoomRanges.h"
-#include "RoomReport.h"
+#include "RoomView.h"
 #include "WindowAccessibility.h"
 #include "core/ArithmeticFault.h"
-#include "core/FieldText.h"
-#include "core/HeatBalance.h"
+#include "report/RoomReport.h"
+#include "room/RoomModel.h"
 
-#include <algorithm>
+#include <utility>
 #include <vector>
 
 #include <QCloseEvent>
@@ -30,6 +27,11 @@
 namespace kelvora::ui {
 
 namespace {
+
+using room::ResultId;
+using room::ResultKind;
+using room::RoomValue;
+using room::TotalKind;
 
 constexpr int insideWidthTw = 8625;
 constexpr int insideHeightTw = 6090;
@@ -94,6 +96,21 @@ const Row roomRows[] = {
             indoorField(1680)),
 };
 
+// Which room value each field shows.
+const std::pair<QLineEdit * Kelvora::*, RoomValue> roomValues[] = {
+    {&Kelvora::txttenphong, RoomValue::Name},
+    {&Kelvora::txtdientich, RoomValue::AreaM2},
+    {&Kelvora::txtsonguoi, RoomValue::People},
+    {&Kelvora::txtnhietdongoai, RoomValue::OutdoorC},
+    {&Kelvora::txtnhietdotrong, RoomValue::IndoorC},
+    {&Kelvora::txtdoamngoai, RoomValue::OutdoorHumidityPercent},
+    {&Kelvora::txtdoamtrong, RoomValue::IndoorHumidityPercent},
+    {&Kelvora::txtdungamngoai, RoomValue::OutdoorMoistureGPerKg},
+    {&Kelvora::txtdungamtrong, RoomValue::IndoorMoistureGPerKg},
+    {&Kelvora::txtenthanpyngoai, RoomValue::OutdoorEnthalpyKJPerKg},
+    {&Kelvora::txtenthanpytrong, RoomValue::IndoorEnthalpyKJPerKg},
+};
+
 constexpr int componentWidthTw = 1095;
 constexpr int totalWidthTw = 1455;
 constexpr int resultHeightTw = 375;
@@ -113,24 +130,30 @@ constexpr Row resultCell(QLabel* Kelvora::*caption, const char* captionName,
         {fieldName, "0", {leftTw, captionTopTw + captionToFieldTw, widthTw, resultHeightTw}}};
 }
 
-const Row resultCells[] = {
-    resultCell(&Kelvora::Q1, "Q1", "Q1", &Kelvora::txtQ1, "txtQ1", 240, 360, componentWidthTw),
-    resultCell(&Kelvora::Q2, "Q2", "Q2", &Kelvora::txtQ2, "txtQ2", 1320, 360, componentWidthTw),
-    resultCell(&Kelvora::Q3, "Q3", "Q3", &Kelvora::txtQ3, "txtQ3", 2400, 360, componentWidthTw),
-    resultCell(&Kelvora::Q4, "Q4", "Q4", &Kelvora::txtQ4, "txtQ4", 3480, 360, componentWidthTw),
-    resultCell(&Kelvora::Q5, "Q5", "Q5", &Kelvora::txtQ5, "txtQ5", 240, 1080, componentWidthTw),
-    resultCell(&Kelvora::Q6, "Q6", "Q6", &Kelvora::txtQ6, "txtQ6", 1320, 1080, componentWidthTw),
-    resultCell(&Kelvora::Q7, "Q7", "Q7", &Kelvora::txtQ7, "txtQ7", 2400, 1080, componentWidthTw),
-    resultCell(&Kelvora::Q8, "Q8", "Q8", &Kelvora::txtQ8, "txtQ8", 3480, 1080, componentWidthTw),
-    resultCell(&Kelvora::tongnhietthua, "tongnhietthua", "Nhiệt tổng Q Trung bình",
-               &Kelvora::txtQtong, "txtQtong", 5160, 1080, totalWidthTw, totalCaptionWidthTw),
-    resultCell(&Kelvora::Label14, "Label14", "Q5 Max", &Kelvora::txtq5max, "txtq5max", 240, 1800,
-               componentWidthTw),
-    resultCell(&Kelvora::Label15, "Label15", "Q7 Max", &Kelvora::txtq7max, "txtq7max", 2400, 1800,
-               componentWidthTw),
-    resultCell(&Kelvora::Label13, "Label13", "Nhiệt tổng Q Max", &Kelvora::txtqtongmax,
-               "txtqtongmax", 5160, 1800, totalWidthTw, totalCaptionWidthTw),
-};
+const Row averageTotalCell[] = {
+    resultCell(&Kelvora::tongnhietthua, "tongnhietthua", room::totalLabel(TotalKind::Average),
+               &Kelvora::txtQtong, "txtQtong", 5160, 1080, totalWidthTw, totalCaptionWidthTw)};
+const Row maximumTotalCell[] = {resultCell(
+    &Kelvora::Label13, "Label13", room::totalLabel(TotalKind::Maximum), &Kelvora::txtqtongmax,
+    "txtqtongmax", 5160, 1800, totalWidthTw, totalCaptionWidthTw)};
+
+// The components' results stand four to a line, each under its caption, in
+// the order of the table; a peak stands under its component's average, on
+// the line below the components.
+constexpr int componentsLeftTw = 240;
+constexpr int componentPitchTw = 1080;
+constexpr int componentsTopTw = 360;
+constexpr int componentLinePitchTw = 720;
+constexpr int componentsALine = 4;
+constexpr int peaksTopTw = 1800;
+
+TwipsRect componentLeftTop(std::size_t entry, room::ResultKind kind) {
+    const int column = static_cast<int>(entry) % componentsALine;
+    const int line = static_cast<int>(entry) / componentsALine;
+    return {componentsLeftTw + column * componentPitchTw,
+            kind == ResultKind::Peak ? peaksTopTw : componentsTopTw + line * componentLinePitchTw,
+            0, 0};
+}
 
 const char* const airConditionsMissing = "Nhap so lieu nhiet do va dung am";
 
@@ -144,7 +167,9 @@ QString copiedNoteText(const QString& roomName) {
 
 Kelvora::Kelvora(QWidget* parent)
     : QWidget(parent)
-    , calculators_(*this, this) {
+    , model_(new room::RoomModel(this))
+    , view_(new RoomView(*model_, this))
+    , calculators_(*model_, this) {
     announceWindows();
     setObjectName(QStringLiteral("Kelvora"));
     setWindowTitle(QStringLiteral("Kelvora"));
@@ -158,13 +183,12 @@ Kelvora::Kelvora(QWidget* parent)
     cmdxoa = makeControl<QPushButton>(this, "cmdxoa", "Xoá", {3960, 5400, 1215, 495});
     cmdthoat = makeControl<QPushButton>(this, "cmdthoat", "Thoát", {5400, 5400, 1215, 495});
     cmdsaochep = makeControl<QPushButton>(this, "cmdsaochep", "Sao chép", {6840, 5400, 1215, 495});
-    setFixedNote(cmdsaochep, copyButtonTip);
+    setFixedNote(cmdsaochep, report::copyButtonTip);
     copiedNote_ = new PassingNote(cmdsaochep);
     connect(tinh, &QPushButton::clicked, this, &Kelvora::tinh_Click);
     connect(cmdxoa, &QPushButton::clicked, this, &Kelvora::cmdxoa_Click);
     connect(cmdthoat, &QPushButton::clicked, this, &Kelvora::cmdthoat_Click);
     connect(cmdsaochep, &QPushButton::clicked, this, &Kelvora::cmdsaochep_Click);
-    history_ = new ResultHistory(*this, fields(), this);
 
     chainFocus({loaiQ,
                 txtQ6,
@@ -201,11 +225,13 @@ Kelvora::Kelvora(QWidget* parent)
 
 void Kelvora::buildRoom() {
     buildRows<Kelvora>(*this, this, roomRows);
+    for (const auto& [field, value] : roomValues)
+        view_->bindRoom(this->*field, value);
 
     CHONLOAINHIETTHUA = makeControl<QLabel>(this, "CHONLOAINHIETTHUA", "Chọn loại nhiệt thừa tính",
                                             {120, 2040, 6855, 240});
     std::vector<ListEntry> entries;
-    for (const ComponentRow& component : components())
+    for (const room::ComponentRow& component : room::components())
         entries.push_back({component.entryText});
     loaiQ = makeEntryList(this, "loaiQ", {120, 2280, 6855, 315}, entries);
     nameByCaption(CHONLOAINHIETTHUA, loaiQ);
@@ -216,61 +242,46 @@ void Kelvora::buildRoom() {
 void Kelvora::buildResults() {
     Frame1 = makeControl<ResultFrame>(this, "Frame1", "Kết quả", {120, 2760, 7935, 2535});
     Label10 = makeControl<QLabel>(Frame1, "Label10", "Đơn vị tính: W", {6600, 240, 1335, 240});
-    buildRows<Kelvora>(*this, Frame1, resultCells);
+    const auto cell = [this](const room::ResultCell& shown, ResultId result) {
+        const TwipsRect at = componentLeftTop(result.entry, result.kind);
+        auto* caption = makeControl<QLabel>(Frame1, shown.captionName, shown.label,
+                                            {at.left, at.top, componentWidthTw, captionToFieldTw});
+        auto* field = makeControl<QLineEdit>(
+            Frame1, shown.fieldName, "0",
+            {at.left, at.top + captionToFieldTw, componentWidthTw, resultHeightTw});
+        nameByCaption(caption, field);
+        view_->bindResult(field, result);
+    };
+    const std::span<const room::ComponentRow> table = room::components();
+    for (std::size_t entry = 0; entry < table.size(); ++entry)
+        cell(table[entry].average, {entry, ResultKind::Average});
+    buildRows<Kelvora>(*this, Frame1, averageTotalCell);
+    for (std::size_t entry = 0; entry < table.size(); ++entry)
+        if (table[entry].hasPeak())
+            cell(table[entry].peak, {entry, ResultKind::Peak});
+    buildRows<Kelvora>(*this, Frame1, maximumTotalCell);
+    view_->bindTotal(txtQtong, TotalKind::Average);
+    view_->bindTotal(txtqtongmax, TotalKind::Maximum);
+
+    txtQ1 = resultField("txtQ1");
+    txtQ2 = resultField("txtQ2");
+    txtQ3 = resultField("txtQ3");
+    txtQ4 = resultField("txtQ4");
+    txtQ5 = resultField("txtQ5");
+    txtQ6 = resultField("txtQ6");
+    txtQ7 = resultField("txtQ7");
+    txtQ8 = resultField("txtQ8");
+    txtq5max = resultField("txtq5max");
+    txtq7max = resultField("txtq7max");
 }
 
-QLineEdit* Kelvora::roomField(RoomValue value) const {
-    switch (value) {
-    case RoomValue::AreaM2:
-        return txtdientich;
-    case RoomValue::People:
-        return txtsonguoi;
-    case RoomValue::OutdoorC:
-        return txtnhietdongoai;
-    case RoomValue::IndoorC:
-        return txtnhietdotrong;
-    case RoomValue::OutdoorEnthalpyKJPerKg:
-        return txtenthanpyngoai;
-    case RoomValue::IndoorEnthalpyKJPerKg:
-        return txtenthanpytrong;
-    }
-    return nullptr;
-}
-
-QString Kelvora::text(RoomValue value) const {
-    return roomField(value)->text();
-}
-
-void Kelvora::watch(RoomValue value, const QObject* context, std::function<void()> changed) {
-    connect(roomField(value), &QLineEdit::textChanged, context,
-            [changed = std::move(changed)] { changed(); });
-}
-
-void Kelvora::writeResultW(std::size_t entry, ResultKind kind, const Worked& result,
-                           const ResultInputs& inputs) {
-    const ComponentRow& component = components()[entry];
-    QLineEdit* Kelvora::*field =
-        kind == ResultKind::Peak ? component.peakField : component.resultField;
-    if (field == nullptr)
-        return;
-    writeRounded(this->*field, result.value());
-    history_->computed(this->*field, result, inputs);
+QLineEdit* Kelvora::resultField(const char* name) const {
+    return Frame1->findChild<QLineEdit*>(QLatin1String(name), Qt::FindDirectChildrenOnly);
 }
 
 void Kelvora::tinh_Click() {
-    FaultCheck faults(this);
-    const RoomFields& fields = history_->fields();
-    const double averageW = averageTotalW(componentsW(fields));
-    if (!faults.passed(averageW))
-        return;
-    writeUnrounded(txtQtong, averageW);
-
-    // Read afresh for the maximum, after the average's write.
-    faults.restart();
-    const double maximumW = maximumTotalW(componentsWithPeaksW(fields));
-    if (!faults.passed(maximumW))
-        return;
-    writeUnrounded(txtqtongmax, maximumW);
+    if (const ArithmeticFault fault = model_->computeTotals(); fault != ArithmeticFault::None)
+        showMessage(this, faultMessage(fault));
 }
 
 void Kelvora::showNotes() {
@@ -279,54 +290,14 @@ void Kelvora::showNotes() {
         showValueUsed(roomValue);
     for (QLineEdit* checkedOnly : {txtdoamngoai, txtdoamtrong, txtdungamngoai, txtdungamtrong})
         setFixedNote(checkedOnly, "Không dùng để tính; chỉ cần không để trống");
-    for (QLineEdit* checked : checkedFields(RoomCheck::Full))
-        warnWhileEmpty(checked, "Cần có số liệu để mở các cửa sổ tính");
-    markImplausible({{txtdientich, RoomQuantity::AreaM2},
-                     {txtsonguoi, RoomQuantity::People},
-                     {txtnhietdongoai, RoomQuantity::TemperatureC},
-                     {txtnhietdotrong, RoomQuantity::TemperatureC},
-                     {txtdoamngoai, RoomQuantity::RelativeHumidityPercent},
-                     {txtdoamtrong, RoomQuantity::RelativeHumidityPercent},
-                     {txtdungamngoai, RoomQuantity::MoistureGPerKg},
-                     {txtdungamtrong, RoomQuantity::MoistureGPerKg},
-                     {txtenthanpyngoai, RoomQuantity::EnthalpyKJPerKg},
-                     {txtenthanpytrong, RoomQuantity::EnthalpyKJPerKg}});
-    new AirCheck({{txtnhietdongoai, txtdoamngoai, txtdungamngoai, txtenthanpyngoai},
-                  {txtnhietdotrong, txtdoamtrong, txtdungamtrong, txtenthanpytrong}},
-                 this);
-
-    for (const ComponentRow& component : components()) {
-        showValueUsed(this->*component.resultField);
-        if (component.peakField != nullptr)
-            showValueUsed(this->*component.peakField);
-    }
-}
-
-RoomFields Kelvora::fields() {
-    RoomFields fields{{txttenphong, txtdientich, txtsonguoi, txtnhietdongoai, txtnhietdotrong,
-                       txtdoamngoai, txtdoamtrong, txtdungamngoai, txtdungamtrong, txtenthanpyngoai,
-                       txtenthanpytrong},
-                      {},
-                      txtQtong,
-                      txtqtongmax,
-                      tinh,
-                      cmdxoa};
-    for (const ComponentRow& component : components())
-        fields.components.push_back({this->*component.resultField, component.peakField != nullptr
-                                                                       ? this->*component.peakField
-                                                                       : nullptr});
-    return fields;
+    for (QLineEdit* result : Frame1->findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly))
+        if (result != txtQtong && result != txtqtongmax)
+            showValueUsed(result);
+    view_->showStates();
 }
 
 void Kelvora::cmdxoa_Click() {
-    const QString zero = QStringLiteral("0");
-    for (const ComponentRow& component : components())
-        (this->*component.resultField)->setText(zero);
-    txtQtong->setText(zero);
-    for (const ComponentRow& component : components())
-        if (component.peakField != nullptr)
-            (this->*component.peakField)->setText(zero);
-    txtqtongmax->setText(zero);
+    model_->clear();
 }
 
 void Kelvora::cmdthoat_Click() {
@@ -334,12 +305,12 @@ void Kelvora::cmdthoat_Click() {
 }
 
 void Kelvora::cmdsaochep_Click() {
-    if (RoomReport(*history_).copyToClipboard())
-        copiedNote_->show(copiedNoteText(txttenphong->text()));
+    if (report::RoomReport(*model_).copyToClipboard())
+        copiedNote_->show(copiedNoteText(model_->text(RoomValue::Name)));
 }
 
 void Kelvora::loaiQ_Click() {
-    const std::span<const ComponentRow> table = components();
+    const std::span<const room::ComponentRow> table = room::components();
     for (std::size_t entry = 0; entry < table.size(); ++entry)
         if (table[entry].hiddenBeforeCheck)
             calculators_.hide(entry);
@@ -349,7 +320,7 @@ void Kelvora::loaiQ_Click() {
         return;
     const auto chosen = static_cast<std::size_t>(*row);
 
-    if (!airConditionsFilled(table[chosen].check)) {
+    if (!model_->filled(table[chosen].check)) {
         showMessage(this, airConditionsMissing);
         return;
     }
@@ -358,21 +329,6 @@ void Kelvora::loaiQ_Click() {
     for (std::size_t other = 0; other < table.size(); ++other)
         if (other != chosen)
             calculators_.hide(other);
-}
-
-std::vector<QLineEdit*> Kelvora::checkedFields(RoomCheck check) const {
-    std::vector<QLineEdit*> fields{txtnhietdotrong, txtnhietdongoai, txtdungamtrong,
-                                   txtdungamngoai};
-    if (check == RoomCheck::Full)
-        fields.insert(fields.end(), {txtsonguoi, txtdoamtrong, txtdoamngoai});
-    return fields;
-}
-
-bool Kelvora::airConditionsFilled(RoomCheck check) const {
-    // Only an exactly empty text fails: a blank passes, and nothing is parsed.
-    const std::vector<QLineEdit*> fields = checkedFields(check);
-    return std::none_of(fields.begin(), fields.end(),
-                        [](const QLineEdit* field) { return field->text().isEmpty(); });
 }
 
 Kelvora::~Kelvora() {

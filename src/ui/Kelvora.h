@@ -1,29 +1,20 @@
 #pragma once
 
-// The main window: the room record and the way to the calculators. Its input
-// fields describe the room and its air; its result fields hold the
-// components, the peaks of the glazing and the roof, and the two totals. The
-// calculators read room values and write their results through the Room
-// interface, which this window implements; Compute totals the results, Clear
-// resets them. Picking an entry of the component list runs the dispatch, which
+// The main window: a view of the room model, and the way to the calculators.
+// Its input fields show the room and its air; its result fields, laid out
+// from the components' table, show the components, the peaks of the glazing
+// and the roof, and the two totals. Whatever the user types goes to the
+// model, which the calculators read from and hand their results to; Compute
+// and Clear are the model's, and the fields show what the model then holds
+// and says. Picking an entry of the component list runs the dispatch, which
 // checks that the air conditions are filled in and shows the entry's
-// calculator while hiding the others. What the components are, and which
-// fields hold their results, comes from the components' table. How each
-// result came about, and whether it and the totals still hold, is kept by a
-// ResultHistory, which sees the window's fields only as RoomFields; Sao chép
-// hands that history to a RoomReport, which puts the room on the clipboard as
-// tables, and leaves a passing note at the button that it did.
+// calculator while hiding the others. Sao chép hands the model to a
+// RoomReport, which puts the room on the clipboard as tables, and leaves a
+// passing note at the button that it did.
 
 #include "CalculatorWindows.h"
-#include "ComponentTable.h"
-#include "Room.h"
-#include "RoomFields.h"
-
-#include "core/HeatBalance.h"
 
 #include <QWidget>
-
-#include <vector>
 
 class QCloseEvent;
 class QGroupBox;
@@ -33,12 +24,18 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 
-namespace kelvora::ui {
+namespace kelvora {
+
+namespace room {
+class RoomModel;
+}
+
+namespace ui {
 
 class PassingNote;
-class ResultHistory;
+class RoomView;
 
-class Kelvora : public QWidget, public Room {
+class Kelvora : public QWidget {
     Q_OBJECT
 
 public:
@@ -47,13 +44,8 @@ public:
     Kelvora(const Kelvora&) = delete;
     Kelvora& operator=(const Kelvora&) = delete;
 
-    [[nodiscard]] QString text(RoomValue value) const override;
-    void watch(RoomValue value, const QObject* context, std::function<void()> changed) override;
-    void writeResultW(std::size_t entry, ResultKind kind, const Worked& result,
-                      const ResultInputs& inputs) override;
-
     [[nodiscard]] const CalculatorWindows& calculators() const { return calculators_; }
-    [[nodiscard]] const ResultHistory& history() const { return *history_; }
+    [[nodiscard]] const room::RoomModel& model() const { return *model_; }
 
     // The room: what it is and its air.
     QLabel* Label1 = nullptr;
@@ -82,30 +74,21 @@ public:
     QLabel* CHONLOAINHIETTHUA = nullptr;
     QListWidget* loaiQ = nullptr;
 
-    // The results, all in W.
+    // The results, all in W. The components' fields and their captions are
+    // made from the components' table; these name the ones the tab order does.
     QGroupBox* Frame1 = nullptr;
     QLabel* Label10 = nullptr;
-    QLabel* Q1 = nullptr;
     QLineEdit* txtQ1 = nullptr;
-    QLabel* Q2 = nullptr;
     QLineEdit* txtQ2 = nullptr;
-    QLabel* Q3 = nullptr;
     QLineEdit* txtQ3 = nullptr;
-    QLabel* Q4 = nullptr;
     QLineEdit* txtQ4 = nullptr;
-    QLabel* Q5 = nullptr;
     QLineEdit* txtQ5 = nullptr;
-    QLabel* Q6 = nullptr;
     QLineEdit* txtQ6 = nullptr;
-    QLabel* Q7 = nullptr;
     QLineEdit* txtQ7 = nullptr;
-    QLabel* Q8 = nullptr;
     QLineEdit* txtQ8 = nullptr;
     QLabel* tongnhietthua = nullptr;
     QLineEdit* txtQtong = nullptr;
-    QLabel* Label14 = nullptr;
     QLineEdit* txtq5max = nullptr;
-    QLabel* Label15 = nullptr;
     QLineEdit* txtq7max = nullptr;
     QLabel* Label13 = nullptr;
     QLineEdit* txtqtongmax = nullptr;
@@ -128,16 +111,15 @@ private:
 
     void buildRoom();
     void buildResults();
-    [[nodiscard]] std::vector<QLineEdit*> checkedFields(RoomCheck check) const;
-    [[nodiscard]] bool airConditionsFilled(RoomCheck check) const;
-    [[nodiscard]] QLineEdit* roomField(RoomValue value) const;
-    [[nodiscard]] RoomFields fields();
-
+    [[nodiscard]] QLineEdit* resultField(const char* name) const;
     void showNotes();
 
+    room::RoomModel* model_;
+    RoomView* view_;
     CalculatorWindows calculators_;
-    ResultHistory* history_ = nullptr;
     PassingNote* copiedNote_ = nullptr;
 };
 
-} // namespace kelvora::ui
+} // namespace ui
+
+} // namespace kelvora

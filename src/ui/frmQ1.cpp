@@ -57,14 +57,15 @@ frmQ1::frmQ1(const CalculatorSite& site)
 
 void frmQ1::cmdtinh_Click() {
     FaultCheck faults(this);
-    const Worked q1W = equipmentHeat({.computers = fieldValue(txtsomaytinh),
-                                      .faxMachines = fieldValue(txtsomayfax),
-                                      .printers = fieldValue(txtsomayin),
-                                      .photocopiers = fieldValue(txtsomayphoto),
-                                      .scanners = fieldValue(txtsomayscan),
-                                      .projectors = fieldValue(txtsomaychieu),
-                                      .otherPowerW = fieldValue(txtcongsuatmaykhac)});
-    if (deliver(faults, ResultKind::Average, q1W))
+    forgetReads();
+    const Worked q1W = equipmentHeat({.computers = read(txtsomaytinh),
+                                      .faxMachines = read(txtsomayfax),
+                                      .printers = read(txtsomayin),
+                                      .photocopiers = read(txtsomayphoto),
+                                      .scanners = read(txtsomayscan),
+                                      .projectors = read(txtsomaychieu),
+                                      .otherPowerW = read(txtcongsuatmaykhac)});
+    if (deliver(faults, room::ResultKind::Average, q1W))
         endVisit();
 }
 

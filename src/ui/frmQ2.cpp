@@ -62,7 +62,7 @@ frmQ2::frmQ2(const CalculatorSite& site)
 }
 
 void frmQ2::Form_Load() {
-    copyFromRoom(txtdientich, RoomValue::AreaM2);
+    copyFromRoom(txtdientich, room::RoomValue::AreaM2);
     tinh->setEnabled(false);
 }
 
@@ -72,16 +72,17 @@ void frmQ2::txttieuchuan_Change() {
 
 void frmQ2::tinh_Click() {
     FaultCheck faults(this);
-    const double standardWPerM2 = fieldValue(txttieuchuan);
+    forgetReads();
+    const double standardWPerM2 = read(txttieuchuan);
     if (!faults.passed(standardWPerM2))
         return;
     if (!isLightingStandard(standardWPerM2)) {
         showMessage(this, lightingStandardRefusal);
         return;
     }
-    const Worked q2W = lightingHeat(fieldValue(txtdientich), standardWPerM2);
+    const Worked q2W = lightingHeat(read(txtdientich), standardWPerM2);
     // Unlike the others, this calculator forgets its texts after a compute.
-    if (deliver(faults, ResultKind::Average, q2W))
+    if (deliver(faults, room::ResultKind::Average, q2W))
         close();
 }
 

@@ -84,7 +84,7 @@ frmQ3::frmQ3(const CalculatorSite& site)
 
 void frmQ3::Form_Load() {
     tinh->setEnabled(false);
-    copyFromRoom(txtsonguoi, RoomValue::People);
+    copyFromRoom(txtsonguoi, room::RoomValue::People);
 }
 
 void frmQ3::lstloailaodong_Click() {
@@ -101,20 +101,21 @@ double frmQ3::showHeatPerPersonW(int row) {
 
 void frmQ3::tinh_Click() {
     FaultCheck faults(this);
+    forgetReads();
     Worked adultsW(0.0);
     Worked childrenW(0.0);
     // Without a pick nobody counts; what was typed into txtq never does.
     if (const std::optional<int> row = selectedRow(lstloailaodong)) {
         const double heatWPerPerson = showHeatPerPersonW(*row);
         faults.restart();
-        adultsW = occupantGroupHeat(fieldValue(txtsonguoi), heatWPerPerson);
+        adultsW = occupantGroupHeat(read(txtsonguoi), heatWPerPerson);
         if (!faults.passed(adultsW.value()))
             return;
-        childrenW = occupantGroupHeat(fieldValue(txttreem), heatWPerPerson);
+        childrenW = occupantGroupHeat(read(txttreem), heatWPerPerson);
         if (!faults.passed(childrenW.value()))
             return;
     }
-    if (deliver(faults, ResultKind::Average, occupantHeat(adultsW, childrenW)))
+    if (deliver(faults, room::ResultKind::Average, occupantHeat(adultsW, childrenW)))
         endVisit();
 }
 

@@ -55,8 +55,8 @@ frmQ4::frmQ4(const CalculatorSite& site)
 
 void frmQ4::Form_Load() {
     tinh->setEnabled(false);
-    copyFromRoom(txtenthanpytrong, RoomValue::IndoorEnthalpyKJPerKg);
-    copyFromRoom(txtenthanpyngoai, RoomValue::OutdoorEnthalpyKJPerKg);
+    copyFromRoom(txtenthanpytrong, room::RoomValue::IndoorEnthalpyKJPerKg);
+    copyFromRoom(txtenthanpyngoai, room::RoomValue::OutdoorEnthalpyKJPerKg);
 }
 
 void frmQ4::txtthetichphong_Change() {
@@ -65,13 +65,14 @@ void frmQ4::txtthetichphong_Change() {
 
 void frmQ4::tinh_Click() {
     FaultCheck faults(this);
-    const Worked airFlowKgPerS = infiltrationAirFlow(fieldValue(txtthetichphong));
+    forgetReads();
+    const Worked airFlowKgPerS = infiltrationAirFlow(read(txtthetichphong));
     if (!faults.passed(airFlowKgPerS.value()))
         return;
     // The enthalpies as this window holds them, edited or not, never the room's.
     const Worked q4W =
-        infiltrationHeat(fieldValue(txtenthanpyngoai), fieldValue(txtenthanpytrong), airFlowKgPerS);
-    if (deliver(faults, ResultKind::Average, q4W))
+        infiltrationHeat(read(txtenthanpyngoai), read(txtenthanpytrong), airFlowKgPerS);
+    if (deliver(faults, room::ResultKind::Average, q4W))
         endVisit();
 }
 

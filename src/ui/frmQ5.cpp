@@ -248,25 +248,30 @@ void frmQ5::lsthstanxa_Click() {
 
 void frmQ5::tinh_Click() {
     FaultCheck faults(this);
-    const GlassCoefficients glass = {.transparency = fieldValue(txthstrongsuot),
-                                     .soiling = fieldValue(txthsbamban),
-                                     .refraction = fieldValue(txthskhucxa),
-                                     .shading = fieldValue(txthstanxa)};
-    const Worked peakW = glazingHeat({.east = {fieldValue(txtdong), fieldValue(txtcdbxD)},
-                                      .west = {fieldValue(txttay), fieldValue(txtcdbxT)},
-                                      .south = {fieldValue(txtnam), fieldValue(txtcdbxN)},
-                                      .north = {fieldValue(txtbac), fieldValue(txtcdbxB)}},
-                                     glass);
+    forgetReads();
+    const auto glass = [this] {
+        return GlassCoefficients{.transparency = read(txthstrongsuot),
+                                 .soiling = read(txthsbamban),
+                                 .refraction = read(txthskhucxa),
+                                 .shading = read(txthstanxa)};
+    };
+    const Worked peakW = glazingHeat({.east = {read(txtdong), read(txtcdbxD)},
+                                      .west = {read(txttay), read(txtcdbxT)},
+                                      .south = {read(txtnam), read(txtcdbxN)},
+                                      .north = {read(txtbac), read(txtcdbxB)}},
+                                     glass());
     // The peak stands in the room even when the average then fails.
-    if (!deliver(faults, ResultKind::Peak, peakW))
+    if (!deliver(faults, room::ResultKind::Peak, peakW))
         return;
     faults.restart();
-    const Worked averageW = glazingHeat({.east = {fieldValue(txtdong), fieldValue(txttbd)},
-                                         .west = {fieldValue(txttay), fieldValue(txttbt)},
-                                         .south = {fieldValue(txtnam), fieldValue(txttbn)},
-                                         .north = {fieldValue(txtbac), fieldValue(txttbb)}},
-                                        glass);
-    if (deliver(faults, ResultKind::Average, averageW))
+    // The average's inputs are the ones it reads, not the peak's intensities.
+    forgetReads();
+    const Worked averageW = glazingHeat({.east = {read(txtdong), read(txttbd)},
+                                         .west = {read(txttay), read(txttbt)},
+                                         .south = {read(txtnam), read(txttbn)},
+                                         .north = {read(txtbac), read(txttbb)}},
+                                        glass());
+    if (deliver(faults, room::ResultKind::Average, averageW))
         endVisit();
 }
 

@@ -78,11 +78,6 @@ const Row rows[] = {
        {&frmQ6::txthsndcua, "txthsndcua", "0.7"}}}},
 };
 
-EnvelopeElement element(const QLineEdit* area, const QLineEdit* transfer,
-                        const QLineEdit* difference) {
-    return {fieldValue(area), fieldValue(transfer), fieldValue(difference)};
-}
-
 } // namespace
 
 frmQ6::frmQ6(const CalculatorSite& site)
@@ -103,17 +98,23 @@ frmQ6::frmQ6(const CalculatorSite& site)
 
 void frmQ6::cmdtinh_Click() {
     FaultCheck faults(this);
+    forgetReads();
+    const auto element = [this](const QLineEdit* area, const QLineEdit* transfer,
+                                const QLineEdit* difference) {
+        return EnvelopeElement{read(area), read(transfer), read(difference)};
+    };
     // The room's temperatures as they stand now, not as they stood at creation.
-    const Worked q6W = envelopeHeat({.eastWall = element(txtdtdong, txthstnDong, txthsnddong),
-                                     .westWall = element(txtdttay, txthstntay, txthsndtay),
-                                     .southWall = element(txtdtnam, txthstnnam, txthsndnam),
-                                     .northWall = element(txtdtbac, txthstnbac, txthsndbac),
-                                     .glazing = element(txtdtkinh, txthstnkinh, txthsndkinh),
-                                     .ceiling = element(txtdttran, txthstntran, txthsndtran),
-                                     .floor = element(txtdtsan, txthstnsan, txthsndsan),
-                                     .door = element(txtdtcua, txthstncua, txthsndcua)},
-                                    roomValue(RoomValue::OutdoorC), roomValue(RoomValue::IndoorC));
-    if (deliver(faults, ResultKind::Average, q6W))
+    const Worked q6W =
+        envelopeHeat({.eastWall = element(txtdtdong, txthstnDong, txthsnddong),
+                      .westWall = element(txtdttay, txthstntay, txthsndtay),
+                      .southWall = element(txtdtnam, txthstnnam, txthsndnam),
+                      .northWall = element(txtdtbac, txthstnbac, txthsndbac),
+                      .glazing = element(txtdtkinh, txthstnkinh, txthsndkinh),
+                      .ceiling = element(txtdttran, txthstntran, txthsndtran),
+                      .floor = element(txtdtsan, txthstnsan, txthsndsan),
+                      .door = element(txtdtcua, txthstncua, txthsndcua)},
+                     roomValue(room::RoomValue::OutdoorC), roomValue(room::RoomValue::IndoorC));
+    if (deliver(faults, room::ResultKind::Average, q6W))
         endVisit();
 }
 

@@ -87,26 +87,27 @@ frmQ7::frmQ7(const CalculatorSite& site)
 }
 
 void frmQ7::Form_Load() {
-    copyFromRoom(txtnhietdotrong, RoomValue::IndoorC);
-    copyFromRoom(txtnhietdongoai, RoomValue::OutdoorC);
+    copyFromRoom(txtnhietdotrong, room::RoomValue::IndoorC);
+    copyFromRoom(txtnhietdongoai, room::RoomValue::OutdoorC);
 }
 
 void frmQ7::cmdtinh_Click() {
     FaultCheck faults(this);
-    const Roof roof{.flat = {.areaM2 = fieldValue(txtdtmaibang),
-                             .transferWPerM2K = fieldValue(txthstnmaibang),
-                             .absorption = fieldValue(txthshtmaibang)},
-                    .vaulted = {.areaM2 = fieldValue(txtdtmaivom),
-                                .transferWPerM2K = fieldValue(txthstnmaivom),
-                                .absorption = fieldValue(txthshtmaivom)},
-                    .outdoorC = fieldValue(txtnhietdongoai),
-                    .indoorC = fieldValue(txtnhietdotrong)};
+    forgetReads();
+    const Roof roof{.flat = {.areaM2 = read(txtdtmaibang),
+                             .transferWPerM2K = read(txthstnmaibang),
+                             .absorption = read(txthshtmaibang)},
+                    .vaulted = {.areaM2 = read(txtdtmaivom),
+                                .transferWPerM2K = read(txthstnmaivom),
+                                .absorption = read(txthshtmaivom)},
+                    .outdoorC = read(txtnhietdongoai),
+                    .indoorC = read(txtnhietdotrong)};
     // One check a pass is enough: the status flags keep what any step raised.
     // The peak goes in first and stays, even when the average pass then fails.
-    if (!deliver(faults, ResultKind::Peak, roofHeat(roof, peakRoofRadiationWPerM2)))
+    if (!deliver(faults, room::ResultKind::Peak, roofHeat(roof, peakRoofRadiationWPerM2)))
         return;
     faults.restart();
-    if (deliver(faults, ResultKind::Average, roofHeat(roof, averageRoofRadiationWPerM2)))
+    if (deliver(faults, room::ResultKind::Average, roofHeat(roof, averageRoofRadiationWPerM2)))
         endVisit();
 }
 

@@ -65,18 +65,19 @@ frmQ8::frmQ8(const CalculatorSite& site)
 }
 
 void frmQ8::Form_Load() {
-    copyFromRoom(txtnhietdotrong, RoomValue::IndoorC);
-    copyFromRoom(txtnhietdongoai, RoomValue::OutdoorC);
+    copyFromRoom(txtnhietdotrong, room::RoomValue::IndoorC);
+    copyFromRoom(txtnhietdongoai, room::RoomValue::OutdoorC);
 }
 
 void frmQ8::tinh_Click() {
     FaultCheck faults(this);
+    forgetReads();
     // The status flags keep what any zone area or rule raised, so one check covers them.
-    const Worked q8W = floorHeat({.lengthM = fieldValue(txtchieudai),
-                                  .widthM = fieldValue(txtchieurong),
-                                  .outdoorC = fieldValue(txtnhietdongoai),
-                                  .indoorC = fieldValue(txtnhietdotrong)});
-    if (deliver(faults, ResultKind::Average, q8W))
+    const Worked q8W = floorHeat({.lengthM = read(txtchieudai),
+                                  .widthM = read(txtchieurong),
+                                  .outdoorC = read(txtnhietdongoai),
+                                  .indoorC = read(txtnhietdotrong)});
+    if (deliver(faults, room::ResultKind::Average, q8W))
         endVisit();
 }
 

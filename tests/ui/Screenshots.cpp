@@ -10,9 +10,9 @@
 
 #include "SampleRoom.h"
 #include "UiDriver.h"
+#include "report/RoomReport.h"
 #include "ui/CalculatorWindow.h"
 #include "ui/Kelvora.h"
-#include "ui/RoomReport.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -140,7 +140,7 @@ bool showWorking(kelvora::ui::Kelvora& room, const QDir& folder) {
     if (!save(hovering(&room, room.txtQ6), folder, "working.png"))
         return false;
     retype(room.txttenphong, QStringLiteral("Phòng họp tầng 2"));
-    const QString html = kelvora::ui::RoomReport(room.history())
+    const QString html = kelvora::report::RoomReport(room.model())
                              .html(QLocale(QLocale::Vietnamese, QLocale::Vietnam));
     QFile copied(folder.filePath(QStringLiteral("copied-room.html")));
     if (!copied.open(QIODevice::WriteOnly) || copied.write(html.toUtf8()) < 0) {

@@ -2,7 +2,7 @@
 // has a name, and the name is the caption the user sees beside it.
 
 #include "UiDriver.h"
-#include "ui/ComponentTable.h"
+#include "room/Components.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -55,7 +55,7 @@ private:
 void tst_Accessibility::everyControlIsNamed_data() {
     QTest::addColumn<int>("entry"); // -1: the main window
     QTest::newRow("main window") << -1;
-    const auto table = kelvora::ui::components();
+    const auto table = kelvora::room::components();
     for (std::size_t entry = 0; entry < table.size(); ++entry)
         QTest::newRow(table[entry].entryText) << int(entry);
 }

@@ -7,8 +7,8 @@
 #include "SampleRoom.h"
 #include "UiDriver.h"
 
+#include "report/RoomReport.h"
 #include "ui/PassingNote.h"
-#include "ui/RoomReport.h"
 
 #include <QAccessible>
 #include <QClipboard>
@@ -21,7 +21,7 @@
 #include <QTest>
 
 using namespace kelvora::ui::test;
-using kelvora::ui::RoomReport;
+using kelvora::report::RoomReport;
 
 namespace {
 
@@ -73,7 +73,7 @@ private:
     }
     // The row of the text copy that starts with label, or of the HTML.
     [[nodiscard]] QString plainRow(const QString& label) const {
-        const QString text = RoomReport(window->history()).plainText(vietnamese);
+        const QString text = RoomReport(window->model()).plainText(vietnamese);
         const QStringList rows = text.split(u'\n').filter(
             QRegularExpression(QStringLiteral("^\"?") + QRegularExpression::escape(label + u'\t')));
         return rows.size() == 1 ? rows.front() : QStringLiteral("%1 rows").arg(rows.size());
@@ -116,7 +116,7 @@ void tst_Copy::copiedRows() {
     QFETCH(QString, plain);
     QFETCH(QString, html);
     computeSampleRoom();
-    const RoomReport report(window->history());
+    const RoomReport report(window->model());
     const QStringList lines = report.plainText(vietnamese).split(u'\n');
     QCOMPARE(lines.size(), 27); // 12, a blank, 9, a blank, 3, and the last line's end
     for (const int blank : {12, 22, 26})
@@ -189,7 +189,7 @@ void tst_Copy::badTexts() {
     QCOMPARE(target->text(), pasted);
 
     QCOMPARE(plainRow(label), label + u'\t' + plain);
-    const QStringList htmlRows = RoomReport(window->history())
+    const QStringList htmlRows = RoomReport(window->model())
                                      .html(vietnamese)
                                      .split(u'\n')
                                      .filter(QRegularExpression(QStringLiteral("^<tr>")));

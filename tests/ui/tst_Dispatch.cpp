@@ -2,8 +2,8 @@
 // air conditions, and the life of a window from creation to its close box.
 
 #include "UiDriver.h"
+#include "room/Components.h"
 #include "ui/CalculatorWindow.h"
-#include "ui/ComponentTable.h"
 #include "ui/Kelvora.h"
 #include "ui/frmQ1.h"
 #include "ui/frmQ2.h"
@@ -25,7 +25,7 @@ constexpr int lightingEntry = 1;
 constexpr int firstShortCheckEntry = 5; // the envelope, roof and floor check less
 
 int entryCount() {
-    return int(kelvora::ui::components().size());
+    return int(kelvora::room::components().size());
 }
 const QString airConditionsMissing = QStringLiteral("Nhap so lieu nhiet do va dung am");
 } // namespace

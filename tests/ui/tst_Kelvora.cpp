@@ -2,6 +2,7 @@
 // path through it, Compute and Clear, and how the run ends.
 
 #include "UiDriver.h"
+#include "room/Components.h"
 #include "ui/Kelvora.h"
 
 #include <QApplication>
@@ -128,7 +129,7 @@ void tst_Kelvora::listsTheEightComponents() {
     QCOMPARE(list->visualItemRect(list->item(0)).height(), list->viewport()->height());
     QVERIFY(!list->viewport()->rect().intersects(list->visualItemRect(list->item(1))));
     QCOMPARE(window->focusWidget(), list);
-    for (std::size_t entry = 0; entry < kelvora::ui::components().size(); ++entry)
+    for (std::size_t entry = 0; entry < kelvora::room::components().size(); ++entry)
         QVERIFY(window->calculators().window(entry) == nullptr);
 }
 
@@ -374,7 +375,7 @@ void tst_Kelvora::exitEndsTheRun() {
     lingering.start(5000);
     QCOMPARE(QCoreApplication::exec(), 0);
     QVERIFY(!window->isVisible());
-    for (std::size_t entry = 0; entry < kelvora::ui::components().size(); ++entry)
+    for (std::size_t entry = 0; entry < kelvora::room::components().size(); ++entry)
         QVERIFY(window->calculators().window(entry) == nullptr);
 }
 

@@ -2,7 +2,7 @@
 // drawn, and whether each text fits the place it is given.
 
 #include "UiDriver.h"
-#include "ui/ComponentTable.h"
+#include "room/Components.h"
 
 #include <QFontInfo>
 #include <QFontMetrics>
@@ -206,7 +206,7 @@ void tst_Layout::laidOutInTwips() {
 void tst_Layout::textsFitTheirPlaces_data() {
     QTest::addColumn<int>("entry"); // -1: the main window
     QTest::newRow("main window") << -1;
-    const auto table = kelvora::ui::components();
+    const auto table = kelvora::room::components();
     for (std::size_t entry = 0; entry < table.size(); ++entry)
         QTest::newRow(table[entry].entryText) << int(entry);
 }

@@ -8,8 +8,8 @@
 
 #include "UiDriver.h"
 #include "core/FieldText.h"
+#include "room/Components.h"
 #include "ui/CalculatorWindow.h"
-#include "ui/ComponentTable.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -78,7 +78,7 @@ public:
     // The windows a user can reach now: the main window and every calculator shown.
     std::vector<QWidget*> visibleWindows() const {
         std::vector<QWidget*> windows{&room_};
-        for (int entry = 0; entry < int(kelvora::ui::components().size()); ++entry) {
+        for (int entry = 0; entry < int(kelvora::room::components().size()); ++entry) {
             QWidget* calculator = room_.calculators().window(entry);
             if (calculator != nullptr && calculator->isVisible())
                 windows.push_back(calculator);
@@ -217,7 +217,7 @@ void tst_Soak::randomActionsThenExit() {
 
     clickButton(window->cmdthoat);
     QTRY_VERIFY(!window->isVisible());
-    for (int entry = 0; entry < int(kelvora::ui::components().size()); ++entry)
+    for (int entry = 0; entry < int(kelvora::room::components().size()); ++entry)
         QVERIFY(window->calculators().window(entry) == nullptr);
 }
 

@@ -1,0 +1,120 @@
+#include "RoomView.h"
+
+#include "FieldNotes.h"
+#include "core/ArithmeticFault.h"
+#include "core/HeatBalance.h"
+#include "room/Words.h"
+
+#include <QLineEdit>
+
+#include <cmath>
+
+namespace kelvora::ui {
+
+namespace {
+
+const char* const workingPrefix = "Cách tính: ";
+const char* const typedByHand = "Nhập tay";
+
+QString workingNote(const room::ResultState& state) {
+    if (state.typed)
+        return QString::fromUtf8(typedByHand);
+    return state.working.isEmpty() ? QString() : QString::fromUtf8(workingPrefix) + state.working;
+}
+
+QString loadText(const QString& loadW, double (*convert)(double)) {
+    const FlagsKept flags;
+    const double valueW = room::readNumber(loadW);
+    return std::isfinite(valueW) ? room::numberField(convert(valueW)) : QString();
+}
+
+// Writes the model's text into the field, where it holds another: a field
+// that already shows it keeps its cursor and its undo.
+void show(QLineEdit* field, const QString& text) {
+    if (field->text() != text)
+        field->setText(text);
+}
+
+} // namespace
+
+QString kilowattsText(const QString& loadW) {
+    return loadText(loadW, kilowatts);
+}
+
+QString btuPerHourText(const QString& loadW) {
+    return loadText(loadW, btuPerHour);
+}
+
+RoomView::RoomView(room::RoomModel& model, QObject* parent)
+    : QObject(parent)
+    , model_(model) {
+    connect(&model_, &room::RoomModel::statesChanged, this, &RoomView::showStates);
+}
+
+void RoomView::bindRoom(QLineEdit* field, room::RoomValue value) {
+    room_.emplace_back(field, value);
+    model_.setText(value, field->text());
+    connect(field, &QLineEdit::textChanged, this,
+            [this, value](const QString& text) { model_.setText(value, text); });
+    connect(&model_, &room::RoomModel::roomChanged, field,
+            [this, field, value](room::RoomValue changed) {
+                if (changed == value)
+                    show(field, model_.text(value));
+            });
+}
+
+void RoomView::bindResult(QLineEdit* field, room::ResultId result) {
+    results_.emplace_back(field, result);
+    connect(field, &QLineEdit::textEdited, this,
+            [this, result](const QString& text) { model_.typed(result, text); });
+    connect(field, &QLineEdit::textChanged, this,
+            [this, result](const QString& text) { model_.setText(result, text); });
+    connect(&model_, &room::RoomModel::resultChanged, field,
+            [this, field, result](room::ResultId changed) {
+                if (changed == result)
+                    show(field, model_.text(result));
+            });
+    show(field, model_.text(result));
+}
+
+void RoomView::bindTotal(QLineEdit* field, room::TotalKind total) {
+    totals_.emplace_back(field, total);
+    connect(field, &QLineEdit::textEdited, this,
+            [this, total](const QString& text) { model_.typed(total, text); });
+    connect(field, &QLineEdit::textChanged, this,
+            [this, total](const QString& text) { model_.setText(total, text); });
+    connect(&model_, &room::RoomModel::totalChanged, field,
+            [this, field, total](room::TotalKind changed) {
+                if (changed == total)
+                    show(field, model_.text(total));
+            });
+    show(field, model_.text(total));
+}
+
+void RoomView::showStates() {
+    for (const auto& [field, value] : room_) {
+        const room::RoomValueState state = model_.state(value);
+        setNote(field, NoteSource::AirCheck, state.airCheck,
+                state.airDisagrees ? NoteLook::Warning : NoteLook::Described);
+        setNote(field, NoteSource::Rule, state.needed, NoteLook::Warning);
+        setNote(field, NoteSource::Range, state.implausible, NoteLook::Warning);
+    }
+    for (const auto& [field, result] : results_) {
+        const room::ResultState state = model_.state(result);
+        setNote(field, NoteSource::Working, workingNote(state), NoteLook::Described);
+        setNote(field, NoteSource::Stale, state.stale, NoteLook::Warning);
+        setNote(field, NoteSource::Range, state.marked, NoteLook::Warning);
+    }
+    for (const auto& [field, total] : totals_) {
+        const room::ResultState state = model_.state(total);
+        QString note = workingNote(state);
+        if (const QString kW = kilowattsText(model_.text(total)); !note.isEmpty() && !kW.isEmpty())
+            note += QStringLiteral("\n%1 kW; %2 BTU/h").arg(kW, btuPerHourText(model_.text(total)));
+        setNote(field, NoteSource::Working, note, NoteLook::Described);
+        setNote(field, NoteSource::Stale, state.stale, NoteLook::Warning);
+        setNote(field, NoteSource::Totals, state.totalsStale, NoteLook::Warning);
+        setNote(field, NoteSource::Range, state.marked, NoteLook::Warning);
+    }
+}
+
+} // namespace kelvora::ui

@@ -1,0 +1,50 @@
+#pragma once
+
+// The main window's fields as views of the room model. Each field is bound
+// to what it shows: what the user types goes to the model (a result or a
+// total typed into is typed by hand), and whatever the model comes to hold
+// is written back into the field. After every change of the model, every
+// bound field shows in its notes what the model says of it: how a result
+// came about, that it or the totals no longer hold, the inputs it was
+// computed with that were misread or cannot be, what is wrong with a room
+// value. Nothing here decides a state.
+
+#include "room/RoomModel.h"
+
+#include <QObject>
+
+#include <utility>
+#include <vector>
+
+class QLineEdit;
+
+namespace kelvora::ui {
+
+class RoomView : public QObject {
+    Q_OBJECT
+
+public:
+    RoomView(room::RoomModel& model, QObject* parent);
+
+    // The field's text becomes the model's.
+    void bindRoom(QLineEdit* field, room::RoomValue value);
+    // The model's text becomes the field's.
+    void bindResult(QLineEdit* field, room::ResultId result);
+    void bindTotal(QLineEdit* field, room::TotalKind total);
+
+    // Every bound field's notes, as the model has it now.
+    void showStates();
+
+private:
+    room::RoomModel& model_;
+    std::vector<std::pair<QLineEdit*, room::RoomValue>> room_;
+    std::vector<std::pair<QLineEdit*, room::ResultId>> results_;
+    std::vector<std::pair<QLineEdit*, room::TotalKind>> totals_;
+};
+
+// A load in W as the units are sold, the number only: kW, BTU/h. Empty for a
+// text that reads as no finite number.
+[[nodiscard]] QString kilowattsText(const QString& loadW);
+[[nodiscard]] QString btuPerHourText(const QString& loadW);
+
+} // namespace kelvora::ui
