@@ -1,15 +1,20 @@
 // Warnings that are true and heard: a calculator's copy the user typed over is
 // the user's input, not a stale room value; room values that cannot be are
 // marked, and so are the results computed with them; the air check says
-// which field it lacks; every note of every control reaches a screen reader.
+// which field it lacks; every note of every control reaches a screen reader;
+// a calculator's input the program misread marks the result, the totals and
+// the copied row, until the result is computed again without it.
 
 #include "SampleRoom.h"
 #include "UiDriver.h"
+#include "report/RoomReport.h"
 #include "ui/CalculatorWindow.h"
+#include "ui/Kelvora.h"
 
 #include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLocale>
 #include <QTest>
 
 using namespace kelvora::ui::test;
@@ -40,6 +45,8 @@ private slots:
     void impossibleValuesMarked();
     void resultsCarryTheMark_data();
     void resultsCarryTheMark();
+    void misreadInputsMarkWhatFollows_data();
+    void misreadInputsMarkWhatFollows();
     void airCheckNamesTheFieldAtFault_data();
     void airCheckNamesTheFieldAtFault();
     void everyNoteIsHeard();
@@ -211,6 +218,64 @@ void tst_Warnings::resultsCarryTheMark() {
     // value that cannot be, until it is computed anew.
     retype(field(room), QStringLiteral("30"));
     QVERIFY2(says(written, note), qPrintable(written->toolTip()));
+}
+
+void tst_Warnings::misreadInputsMarkWhatFollows_data() {
+    QTest::addColumn<int>("visit"); // of the sample room
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("retyped"); // the same number, read as meant
+    QTest::addColumn<QString>("result");
+    QTest::addColumn<QString>("label"); // how the maximum total names it
+    QTest::addColumn<QString>("row");   // the copied row's start
+    QTest::addColumn<QString>("note");
+    QTest::newRow("Q4 volume") << 3 << "txtthetichphong=158,4"
+                               << "txtthetichphong=158.4"
+                               << "txtQ4"
+                               << "Q4"
+                               << "Nhiệt do lọt không khí Q4"
+                               << "Tính với thể tích phòng '158,4': đọc được 158";
+    QTest::newRow("Q7 peak, roof area")
+        << 6 << "txtdtmaibang=12,5"
+        << "txtdtmaibang=12.5"
+        << "txtq7max"
+        << "Q7 Max"
+        << "Nhiệt do bức xạ qua mái Q7"
+        << "Tính với diện tích mái bằng(bêtông) '12,5': đọc được 12";
+}
+
+void tst_Warnings::misreadInputsMarkWhatFollows() {
+    QFETCH(int, visit);
+    QFETCH(QString, typed);
+    QFETCH(QString, retyped);
+    QFETCH(QString, result);
+    QFETCH(QString, label);
+    QFETCH(QString, row);
+    QFETCH(QString, note);
+    const auto copiedRow = [this, &row] {
+        const QString text = kelvora::report::RoomReport(window->model())
+                                 .plainText(QLocale(QLocale::Vietnamese, QLocale::Vietnam));
+        for (const QString& line : text.split(u'\n'))
+            if (line.startsWith(row))
+                return line;
+        return QString();
+    };
+    work(visit, {typed});
+    computeTotals(*window, Input::Mouse);
+    QLineEdit* written = field(result);
+    QVERIFY2(says(written, note), qPrintable(written->toolTip()));
+    QVERIFY(amber(written));
+    const QString carried = label + QStringLiteral(": ") + note;
+    QVERIFY2(says(window->txtqtongmax, carried), qPrintable(window->txtqtongmax->toolTip()));
+    QVERIFY(amber(window->txtqtongmax));
+    QVERIFY2(copiedRow().contains(note), qPrintable(copiedRow()));
+
+    work(visit, {retyped});
+    computeTotals(*window, Input::Mouse);
+    QVERIFY2(!written->toolTip().contains(note), qPrintable(written->toolTip()));
+    QVERIFY(!amber(written));
+    QVERIFY(!window->txtqtongmax->toolTip().contains(note));
+    QVERIFY(!amber(window->txtqtongmax));
+    QVERIFY2(!copiedRow().contains(note), qPrintable(copiedRow()));
 }
 
 void tst_Warnings::airCheckNamesTheFieldAtFault_data() {
