@@ -6,7 +6,7 @@
 #include "SampleRoom.h"
 #include "UiDriver.h"
 #include "room/Components.h"
-#include "ui/CalculatorWindow.h"
+#include "ui/windows/CalculatorWindow.h"
 
 #include <QAbstractButton>
 #include <QListWidget>

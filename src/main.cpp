@@ -1,5 +1,5 @@
-#include "ui/Kelvora.h"
 #include "ui/Layout.h"
+#include "ui/windows/Kelvora.h"
 
 #include <QApplication>
 

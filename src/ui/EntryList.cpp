@@ -1,4 +1,4 @@
-#include "EntryList.h"
+#include "ui/EntryList.h"
 
 #include <QEvent>
 #include <QKeyEvent>

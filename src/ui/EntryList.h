@@ -5,7 +5,7 @@
 // scrolls through them entry by entry, and a pick is read back as the first
 // selected row. Each entry may carry a number of its own, kept as item data.
 
-#include "Layout.h"
+#include "ui/Layout.h"
 
 #include <functional>
 #include <optional>

@@ -1,4 +1,4 @@
-#include "FieldGrid.h"
+#include "ui/FieldGrid.h"
 
 namespace kelvora::ui {
 

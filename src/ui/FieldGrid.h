@@ -8,7 +8,7 @@
 // whole row, each field is named for screen readers by its row's caption and
 // its column's heading together ("Diện tích kính chịu bức xạ, Đông").
 
-#include "Layout.h"
+#include "ui/Layout.h"
 
 #include <QLabel>
 #include <QLineEdit>

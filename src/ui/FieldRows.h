@@ -5,7 +5,7 @@
 // rows in a table that names its own members, and buildRows creates the
 // controls and stores them in those members.
 
-#include "Layout.h"
+#include "ui/Layout.h"
 
 #include <QLabel>
 #include <QLineEdit>

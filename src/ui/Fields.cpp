@@ -1,4 +1,4 @@
-#include "Fields.h"
+#include "ui/Fields.h"
 
 #include "core/FieldText.h"
 

@@ -1,4 +1,4 @@
-#include "ResultFrame.h"
+#include "ui/ResultFrame.h"
 
 #include <QPainter>
 #include <QStyleOptionGroupBox>

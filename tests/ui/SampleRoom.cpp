@@ -1,9 +1,9 @@
 #include "SampleRoom.h"
 
 #include "UiDriver.h"
-#include "ui/CalculatorWindow.h"
-#include "ui/CalculatorWindows.h"
-#include "ui/Kelvora.h"
+#include "ui/windows/CalculatorWindow.h"
+#include "ui/windows/CalculatorWindows.h"
+#include "ui/windows/Kelvora.h"
 
 #include <QAbstractButton>
 #include <QPushButton>

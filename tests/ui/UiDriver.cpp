@@ -22,7 +22,7 @@
 #include <iterator>
 #include <memory>
 
-#include "ui/CalculatorWindow.h"
+#include "ui/windows/CalculatorWindow.h"
 
 namespace kelvora::ui::test {
 

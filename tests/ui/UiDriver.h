@@ -17,7 +17,7 @@
 
 #include <memory>
 
-#include "ui/Kelvora.h"
+#include "ui/windows/Kelvora.h"
 
 class QLineEdit;
 class QListWidget;

@@ -2,9 +2,9 @@
 // their worked examples, the lighting standard's refusal and the fault rule.
 
 #include "UiDriver.h"
-#include "ui/Kelvora.h"
-#include "ui/frmQ1.h"
-#include "ui/frmQ2.h"
+#include "ui/windows/Kelvora.h"
+#include "ui/windows/frmQ1.h"
+#include "ui/windows/frmQ2.h"
 
 #include <QApplication>
 #include <QLineEdit>

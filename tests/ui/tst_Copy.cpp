@@ -8,7 +8,7 @@
 #include "UiDriver.h"
 
 #include "report/RoomReport.h"
-#include "ui/PassingNote.h"
+#include "ui/notes/PassingNote.h"
 
 #include <QAccessible>
 #include <QClipboard>

@@ -3,10 +3,10 @@
 
 #include "UiDriver.h"
 #include "room/Components.h"
-#include "ui/CalculatorWindow.h"
-#include "ui/Kelvora.h"
-#include "ui/frmQ1.h"
-#include "ui/frmQ2.h"
+#include "ui/windows/CalculatorWindow.h"
+#include "ui/windows/Kelvora.h"
+#include "ui/windows/frmQ1.h"
+#include "ui/windows/frmQ2.h"
 
 #include <QLineEdit>
 #include <QListWidget>

@@ -5,9 +5,9 @@
 
 #include "CalculatorInputs.h"
 #include "UiDriver.h"
-#include "ui/Kelvora.h"
-#include "ui/frmQ5.h"
-#include "ui/frmQ6.h"
+#include "ui/windows/Kelvora.h"
+#include "ui/windows/frmQ5.h"
+#include "ui/windows/frmQ6.h"
 
 #include <QLineEdit>
 #include <QListWidget>

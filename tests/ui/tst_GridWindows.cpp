@@ -5,8 +5,8 @@
 
 #include "CalculatorInputs.h"
 #include "UiDriver.h"
-#include "ui/Kelvora.h"
-#include "ui/frmQ5.h"
+#include "ui/windows/Kelvora.h"
+#include "ui/windows/frmQ5.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -3,7 +3,7 @@
 
 #include "UiDriver.h"
 #include "room/Components.h"
-#include "ui/Kelvora.h"
+#include "ui/windows/Kelvora.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -6,7 +6,7 @@
 
 #include "CalculatorInputs.h"
 #include "UiDriver.h"
-#include "ui/FieldNotes.h"
+#include "ui/notes/FieldNotes.h"
 
 #include <QApplication>
 #include <QImage>

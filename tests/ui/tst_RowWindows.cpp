@@ -5,9 +5,9 @@
 
 #include "CalculatorInputs.h"
 #include "UiDriver.h"
-#include "ui/Kelvora.h"
-#include "ui/frmQ3.h"
-#include "ui/frmQ4.h"
+#include "ui/windows/Kelvora.h"
+#include "ui/windows/frmQ3.h"
+#include "ui/windows/frmQ4.h"
 
 #include <QApplication>
 #include <QLabel>

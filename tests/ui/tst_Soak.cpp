@@ -9,7 +9,7 @@
 #include "UiDriver.h"
 #include "core/FieldText.h"
 #include "room/Components.h"
-#include "ui/CalculatorWindow.h"
+#include "ui/windows/CalculatorWindow.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -8,8 +8,8 @@
 #include "SampleRoom.h"
 #include "UiDriver.h"
 #include "report/RoomReport.h"
-#include "ui/CalculatorWindow.h"
-#include "ui/Kelvora.h"
+#include "ui/windows/CalculatorWindow.h"
+#include "ui/windows/Kelvora.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -5,8 +5,8 @@
 
 #include "CalculatorInputs.h"
 #include "UiDriver.h"
-#include "ui/CalculatorWindow.h"
 #include "ui/WindowPlacement.h"
+#include "ui/windows/CalculatorWindow.h"
 
 #include <QApplication>
 #include <QGroupBox>

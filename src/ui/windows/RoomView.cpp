@@ -1,9 +1,9 @@
-#include "RoomView.h"
+#include "ui/windows/RoomView.h"
 
-#include "FieldNotes.h"
 #include "core/ArithmeticFault.h"
 #include "core/HeatBalance.h"
 #include "room/Words.h"
+#include "ui/notes/FieldNotes.h"
 
 #include <QLineEdit>
 

@@ -1,10 +1,10 @@
-#include "CalculatorWindow.h"
+#include "ui/windows/CalculatorWindow.h"
 
-#include "FieldNotes.h"
-#include "Layout.h"
+#include "ui/Layout.h"
+#include "ui/notes/FieldNotes.h"
 
-#include "WindowPlacement.h"
 #include "room/RoomValues.h"
+#include "ui/WindowPlacement.h"
 
 #include <QAbstractButton>
 #include <QCloseEvent>
@@ -90,7 +90,8 @@ double CalculatorWindow::read(const QLineEdit* field) {
         return read.first == field;
     };
     std::erase_if(readFromFields_, same);
-    readFromFields_.emplace_back(field, room::Input{inputName(field), field->text(), number});
+    readFromFields_.emplace_back(
+        field, room::Input{inputName(field), field->text(), number, std::nullopt, false});
     return number;
 }
 

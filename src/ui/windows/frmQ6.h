@@ -6,7 +6,7 @@
 // temperatures from the room as they are at that moment, writes Q6 into the
 // room's txtQ6 and hides the window. It has no start-up step.
 
-#include "CalculatorWindow.h"
+#include "ui/windows/CalculatorWindow.h"
 
 class QLabel;
 class QLineEdit;

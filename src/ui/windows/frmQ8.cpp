@@ -1,8 +1,8 @@
-#include "frmQ8.h"
+#include "ui/windows/frmQ8.h"
 
-#include "FieldRows.h"
-#include "Fields.h"
 #include "core/FloorHeat.h"
+#include "ui/FieldRows.h"
+#include "ui/Fields.h"
 
 #include <QLabel>
 #include <QLineEdit>

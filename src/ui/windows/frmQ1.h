@@ -4,7 +4,7 @@
 // rest of the equipment in, Q1 in whole watts out, into the room's txtQ1. It
 // reads nothing from the room and has no start-up step.
 
-#include "CalculatorWindow.h"
+#include "ui/windows/CalculatorWindow.h"
 
 class QLabel;
 class QLineEdit;

@@ -1,10 +1,10 @@
-#include "frmQ5.h"
+#include "ui/windows/frmQ5.h"
 
-#include "EntryList.h"
-#include "FieldGrid.h"
-#include "FieldNotes.h"
-#include "Fields.h"
 #include "core/GlazingHeat.h"
+#include "ui/EntryList.h"
+#include "ui/FieldGrid.h"
+#include "ui/Fields.h"
+#include "ui/notes/FieldNotes.h"
 
 #include <QLineEdit>
 #include <QListWidget>

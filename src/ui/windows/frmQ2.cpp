@@ -1,10 +1,10 @@
-#include "frmQ2.h"
+#include "ui/windows/frmQ2.h"
 
-#include "FieldNotes.h"
-#include "FieldRows.h"
-#include "Fields.h"
 #include "core/FieldText.h"
 #include "core/LightingHeat.h"
+#include "ui/FieldRows.h"
+#include "ui/Fields.h"
+#include "ui/notes/FieldNotes.h"
 
 #include <QPushButton>
 

@@ -12,7 +12,7 @@
 // RoomReport, which puts the room on the clipboard as tables, and leaves a
 // passing note at the button that it did.
 
-#include "CalculatorWindows.h"
+#include "ui/windows/CalculatorWindows.h"
 
 #include <QWidget>
 

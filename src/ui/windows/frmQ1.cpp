@@ -1,8 +1,8 @@
-#include "frmQ1.h"
+#include "ui/windows/frmQ1.h"
 
-#include "FieldRows.h"
-#include "Fields.h"
 #include "core/EquipmentHeat.h"
+#include "ui/FieldRows.h"
+#include "ui/Fields.h"
 
 #include <QPushButton>
 

@@ -6,7 +6,7 @@
 // room's txtQ3 and hides the window; the compute stays disabled until the
 // first pick.
 
-#include "CalculatorWindow.h"
+#include "ui/windows/CalculatorWindow.h"
 
 class QLabel;
 class QLineEdit;

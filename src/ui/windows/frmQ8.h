@@ -4,7 +4,7 @@
 // temperatures (copied from the room when the window is created) in, Q8 in
 // whole watts out, into the room's txtQ8; then the window hides.
 
-#include "CalculatorWindow.h"
+#include "ui/windows/CalculatorWindow.h"
 
 class QLabel;
 class QLineEdit;

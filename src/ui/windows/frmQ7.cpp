@@ -1,8 +1,8 @@
-#include "frmQ7.h"
+#include "ui/windows/frmQ7.h"
 
-#include "FieldRows.h"
-#include "Fields.h"
 #include "core/RoofHeat.h"
+#include "ui/FieldRows.h"
+#include "ui/Fields.h"
 
 #include <QLabel>
 #include <QLineEdit>

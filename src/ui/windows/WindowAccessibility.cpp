@@ -1,8 +1,8 @@
-#include "WindowAccessibility.h"
+#include "ui/windows/WindowAccessibility.h"
 
-#include "CalculatorWindow.h"
-#include "Kelvora.h"
-#include "PassingNote.h"
+#include "ui/notes/PassingNote.h"
+#include "ui/windows/CalculatorWindow.h"
+#include "ui/windows/Kelvora.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

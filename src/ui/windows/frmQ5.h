@@ -7,7 +7,7 @@
 // into txtQ5, and hides the window. It reads nothing from the room; "Tính"
 // waits for a first pick in the refraction list.
 
-#include "CalculatorWindow.h"
+#include "ui/windows/CalculatorWindow.h"
 
 class QLabel;
 class QLineEdit;

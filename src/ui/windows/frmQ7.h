@@ -6,7 +6,7 @@
 // writes the peak value into the room's txtq7max, then the average into its
 // txtQ7, and hides the window.
 
-#include "CalculatorWindow.h"
+#include "ui/windows/CalculatorWindow.h"
 
 class QLabel;
 class QLineEdit;

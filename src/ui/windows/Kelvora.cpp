@@ -1,17 +1,17 @@
-#include "Kelvora.h"
+#include "ui/windows/Kelvora.h"
 
-#include "EntryList.h"
-#include "FieldNotes.h"
-#include "FieldRows.h"
-#include "Fields.h"
-#include "Layout.h"
-#include "PassingNote.h"
-#include "ResultFrame.h"
-#include "RoomView.h"
-#include "WindowAccessibility.h"
 #include "core/ArithmeticFault.h"
 #include "report/RoomReport.h"
 #include "room/RoomModel.h"
+#include "ui/EntryList.h"
+#include "ui/FieldRows.h"
+#include "ui/Fields.h"
+#include "ui/Layout.h"
+#include "ui/ResultFrame.h"
+#include "ui/notes/FieldNotes.h"
+#include "ui/notes/PassingNote.h"
+#include "ui/windows/RoomView.h"
+#include "ui/windows/WindowAccessibility.h"
 
 #include <utility>
 #include <vector>

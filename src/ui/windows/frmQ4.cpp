@@ -1,8 +1,8 @@
-#include "frmQ4.h"
+#include "ui/windows/frmQ4.h"
 
-#include "FieldRows.h"
-#include "Fields.h"
 #include "core/InfiltrationHeat.h"
+#include "ui/FieldRows.h"
+#include "ui/Fields.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -5,7 +5,7 @@
 // created) in, Q4 in whole watts out, into the room's txtQ4. The compute
 // stays disabled until the volume is first changed.
 
-#include "CalculatorWindow.h"
+#include "ui/windows/CalculatorWindow.h"
 
 class QLabel;
 class QLineEdit;

@@ -1,4 +1,4 @@
-#include "PassingNote.h"
+#include "ui/notes/PassingNote.h"
 
 #include <QAccessible>
 #include <QFontMetrics>

@@ -1,8 +1,8 @@
-#include "frmQ6.h"
+#include "ui/windows/frmQ6.h"
 
-#include "FieldGrid.h"
-#include "Fields.h"
 #include "core/EnvelopeHeat.h"
+#include "ui/FieldGrid.h"
+#include "ui/Fields.h"
 
 #include <QPushButton>
 

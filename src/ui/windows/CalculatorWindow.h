@@ -12,8 +12,8 @@
 // keeps its texts for the next visit; the close box destroys it, and the
 // dispatch creates it afresh the next time.
 
-#include "Fields.h"
 #include "room/RoomModel.h"
+#include "ui/Fields.h"
 
 #include <QPoint>
 #include <QString>

@@ -1,8 +1,8 @@
-#include "FieldNotes.h"
+#include "ui/notes/FieldNotes.h"
 
-#include "Fields.h"
 #include "core/ArithmeticFault.h"
 #include "core/FieldText.h"
+#include "ui/Fields.h"
 
 #include <QColor>
 #include <QLineEdit>

@@ -5,7 +5,7 @@
 // standard is refused with a message. A successful compute writes Q2 into the
 // room's txtQ2 and closes the window, so the next visit starts afresh.
 
-#include "CalculatorWindow.h"
+#include "ui/windows/CalculatorWindow.h"
 
 class QLabel;
 class QLineEdit;

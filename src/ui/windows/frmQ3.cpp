@@ -1,10 +1,10 @@
-#include "frmQ3.h"
+#include "ui/windows/frmQ3.h"
 
-#include "EntryList.h"
-#include "FieldNotes.h"
-#include "FieldRows.h"
-#include "Fields.h"
 #include "core/OccupantHeat.h"
+#include "ui/EntryList.h"
+#include "ui/FieldRows.h"
+#include "ui/Fields.h"
+#include "ui/notes/FieldNotes.h"
 
 #include <QLabel>
 #include <QLineEdit>
