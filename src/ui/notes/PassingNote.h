@@ -13,6 +13,7 @@ namespace kelvora::ui {
 
 class PassingNote : public QLabel {
     Q_OBJECT
+    Q_CLASSINFO("accessibleRole", "AlertMessage")
 
 public:
     // button: where the note stands; it is a child of the button's window.

@@ -45,6 +45,7 @@ struct CalculatorSite {
 
 class CalculatorWindow : public QWidget {
     Q_OBJECT
+    Q_CLASSINFO("accessibleRole", "Dialog")
 
 public:
     // The inside of the window measures widthTwips × heightTwips.

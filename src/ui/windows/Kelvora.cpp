@@ -11,7 +11,7 @@
 #include "ui/notes/FieldNotes.h"
 #include "ui/notes/PassingNote.h"
 #include "ui/windows/RoomView.h"
-#include "ui/windows/WindowAccessibility.h"
+#include "ui/WindowAccessibility.h"
 
 #include <utility>
 #include <vector>

@@ -37,6 +37,7 @@ class RoomView;
 
 class Kelvora : public QWidget {
     Q_OBJECT
+    Q_CLASSINFO("accessibleRole", "Window")
 
 public:
     explicit Kelvora(QWidget* parent = nullptr);
