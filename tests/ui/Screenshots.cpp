@@ -5,7 +5,9 @@
 // whose copied temperature no longer matches the room, each with the tooltip
 // of the field the mouse rests on; a result's working, a result that no
 // longer holds, and the copied room as a word processor shows it; the outdoor
-// air checked against itself, and a disabled Tính that Enter met. Run it
+// air checked against itself, and a disabled Tính that Enter met; last, in a
+// room of its own, a result computed from a misread volume, and the total
+// that carries the mark. Run it
 // through tools/render-screenshots.sh, never by hand-editing the images.
 
 #include "SampleRoom.h"
@@ -197,6 +199,24 @@ bool showChecks(kelvora::ui::Kelvora& room, const QDir& folder) {
     return save(withTooltip(lighting), folder, "disabled-compute.png");
 }
 
+// The sample room with Q4's volume typed with a decimal comma: the result
+// and the maximum total, each with its note.
+bool showMarkedInput(const QDir& folder) {
+    kelvora::ui::Kelvora room;
+    room.show();
+    QString failure;
+    CalculatorVisit infiltration = sampleRoom()[3];
+    infiltration.inputs << QStringLiteral("txtthetichphong=158,4");
+    if (!QTest::qWaitForWindowExposed(&room) || !computeSampleRoom(room, failure) ||
+        !visit(room, infiltration, Input::Mouse, failure)) {
+        std::fprintf(stderr, "%s\n", qPrintable(failure));
+        return false;
+    }
+    computeTotals(room, Input::Mouse);
+    return save(hovering(&room, room.txtQ4), folder, "marked-result.png") &&
+           save(hovering(&room, room.txtqtongmax), folder, "marked-total.png");
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -212,6 +232,7 @@ int main(int argc, char* argv[]) {
     if (!QTest::qWaitForWindowExposed(&room))
         return 1;
     const bool rendered = workThrough(room, folder) && showWorking(room, folder) &&
-                          showWarnings(room, folder) && showChecks(room, folder);
+                          showWarnings(room, folder) && showChecks(room, folder) &&
+                          showMarkedInput(folder);
     return rendered ? 0 : 1;
 }
