@@ -19,6 +19,59 @@ constexpr bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
+// A character of two or three UTF-8 bytes, the only lengths the characters
+// looked for below take; code is 0 for any other bytes.
+struct Wide {
+    char32_t code = 0;
+    std::size_t length = 0;
+};
+
+Wide wideCharacter(std::string_view text) {
+    const auto byte = [text](std::size_t pos) {
+        return static_cast<unsigned char>(text[pos]);
+    };
+    const auto continues = [&](std::size_t pos) {
+        return pos < text.size() && (byte(pos) & 0xC0) == 0x80;
+    };
+    if (text.empty())
+        return {};
+    if ((byte(0) & 0xE0) == 0xC0 && continues(1))
+        return {static_cast<char32_t>((byte(0) & 0x1F) << 6 | (byte(1) & 0x3F)), 2};
+    if ((byte(0) & 0xF0) == 0xE0 && continues(1) && continues(2)) {
+        const auto code = static_cast<char32_t>((byte(0) & 0x0F) << 12 | (byte(1) & 0x3F) << 6 |
+                                                (byte(2) & 0x3F));
+        if (code >= 0x800) // a longer spelling of a shorter character is none
+            return {code, 3};
+    }
+    return {};
+}
+
+// The spaces of Unicode other than the blanks, and the invisible ones a paste
+// brings along: the eye takes them for a gap, the reading for an end.
+constexpr bool isOtherSpace(char32_t c) {
+    return c == 0xA0 || c == 0x1680 || (c >= 0x2000 && c <= 0x200B) || c == 0x202F || c == 0x205F ||
+           c == 0x2060 || c == 0x3000 || c == 0xFEFF;
+}
+constexpr bool isFullWidthDigit(char32_t c) {
+    return c >= 0xFF10 && c <= 0xFF19;
+}
+
+// The text as the user sees it: other spaces gone as blanks are, full-width
+// digits plain ones. Only the misreading judgement looks at it.
+std::string asSeen(std::string_view text) {
+    std::string seen;
+    seen.reserve(text.size());
+    for (std::size_t pos = 0; pos < text.size();) {
+        const Wide wide = wideCharacter(text.substr(pos));
+        if (isFullWidthDigit(wide.code))
+            seen.push_back(static_cast<char>('0' + (wide.code - 0xFF10)));
+        else if (!isOtherSpace(wide.code))
+            seen.append(text.substr(pos, std::max<std::size_t>(wide.length, 1)));
+        pos += std::max<std::size_t>(wide.length, 1);
+    }
+    return seen;
+}
+
 constexpr long long exponentLimit = 1'000'000'000;
 
 // The largest 15-digit text that still reads as a double. The doubles above it
@@ -143,14 +196,26 @@ MisreadingReason likelyMisreading(std::string_view text) {
     const std::size_t end = readNumber(withoutBlanks).end;
     if (end == 0)
         return {Misreading::NoNumber, withoutBlanks.front(), {}};
+    // Where the text as seen reads further, the reading stopped at the first
+    // other space or full-width digit from its end, perhaps within it ("1e 2").
+    const std::string seen = asSeen(withoutBlanks);
+    if (readNumber(seen).end > end) {
+        for (std::size_t pos = end; pos < withoutBlanks.size(); ++pos) {
+            const char32_t code = wideCharacter(std::string_view(withoutBlanks).substr(pos)).code;
+            if (isOtherSpace(code))
+                return {Misreading::Space, withoutBlanks[pos], {}, code};
+            if (isFullWidthDigit(code))
+                return {Misreading::FullWidthDigit, withoutBlanks[pos], {}, code};
+        }
+    }
     // What follows the number would have continued it in another notation:
     // a decimal comma, a version-like second point, a range or a sum.
-    const std::string_view rest = std::string_view(withoutBlanks).substr(end);
+    const std::string_view rest = std::string_view(seen).substr(end);
     if (rest.size() < 2 || !isDigit(rest[1]))
         return {};
     switch (rest[0]) {
     case ',': {
-        std::string withPoint = withoutBlanks;
+        std::string withPoint = seen;
         withPoint[end] = '.';
         const std::size_t longer = readNumber(withPoint).end;
         withPoint.resize(longer > end + 1 ? longer : 0);

@@ -27,27 +27,34 @@ namespace kelvora {
 // Whether a user who typed this text probably meant a number other than the
 // one fieldValue reads: a text that is not blank with no number at its start
 // ("mười", "-", "."), or a number directly followed by a comma, a second
-// point or a sign and then a digit ("48,5", "1.2.3", "12-5"). An empty text,
-// and a number followed by a unit ("60 m2", "12.5 m2"), are read as meant.
-// Blanks count as fieldValue counts them: not at all.
+// point or a sign and then a digit ("48,5", "1.2.3", "12-5"). So is a number
+// the eye sees go on past a character the reading stops at: a space other than
+// a blank, as in "12 345" with a no-break space, or a full-width digit. An
+// empty text, and a number followed by a unit ("60 m2", "12.5 m2", with any
+// space), are read as meant. Blanks count as fieldValue counts them: not at all.
 [[nodiscard]] bool isLikelyMisread(std::string_view text);
 
 // Why a text is likely misread, for a window to tell the user what to type.
 enum class Misreading {
     None,
-    NoNumber,     // nothing at the start reads as a number: the text reads 0
-    DecimalComma, // a comma ends the number
-    SecondPoint,  // a point the number cannot take ends it
-    Sign,         // a sign after the number ends it
+    NoNumber,       // nothing at the start reads as a number: the text reads 0
+    DecimalComma,   // a comma ends the number
+    SecondPoint,    // a point the number cannot take ends it
+    Sign,           // a sign after the number ends it
+    Space,          // a space that is no blank ends a number the eye sees go on
+    FullWidthDigit, // a full-width digit, which the reading takes for none, ends it
 };
 
 struct MisreadingReason {
     Misreading kind = Misreading::None;
-    char stop = 0; // the character where the reading stops
+    char stop = 0; // the character where the reading stops, or its first byte
     // For a decimal comma: the number with that comma made a point, as the
-    // text spells it ("48.5" for "48,5 m2"), or empty where the point would
-    // not make the number longer ("12.5,3").
+    // text spells it in plain digits ("48.5" for "48,5 m2"), or empty where
+    // the point would not make the number longer ("12.5,3").
     std::string meant;
+    // For a space or a full-width digit, which take several bytes: the code
+    // point of the one at stop, which tells the user it is no ordinary one.
+    char32_t stopCode = 0;
 };
 
 [[nodiscard]] MisreadingReason likelyMisreading(std::string_view text);

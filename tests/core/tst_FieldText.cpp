@@ -91,6 +91,15 @@ void tst_FieldText::tellsLikelyMisreadings_data() {
     QTest::newRow("trailing comma") << "12," << false << 12.0;
     QTest::newRow("comma, then a word") << "12,m" << false << 12.0;
     QTest::newRow("dash, then a unit") << "12-m" << false << 12.0;
+    QTest::newRow("blank in thousands") << "12 345" << false << 12345.0;
+    QTest::newRow("no-break space in thousands") << "12\u00A0345" << true << 12.0;
+    QTest::newRow("narrow no-break space") << "12\u202F345" << true << 12.0;
+    QTest::newRow("figure space") << "12\u2007345" << true << 12.0;
+    QTest::newRow("thin space") << "12\u2009345" << true << 12.0;
+    QTest::newRow("ideographic space") << "12\u3000345" << true << 12.0;
+    QTest::newRow("zero-width space") << "12\u200B345" << true << 12.0;
+    QTest::newRow("no-break space, then a unit") << "12\u00A0m2" << false << 12.0;
+    QTest::newRow("full-width digits") << "\uFF11\uFF12" << true << 0.0;
 }
 
 void tst_FieldText::tellsLikelyMisreadings() {
@@ -106,9 +115,11 @@ void tst_FieldText::tellsWhyMisread_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("kind");
     QTest::addColumn<QString>("meant"); // what to type instead of the comma
+    QTest::addColumn<uint>("stopCode");
     using kelvora::Misreading;
-    const auto row = [](const char* name, const char* text, Misreading kind, const char* meant) {
-        QTest::newRow(name) << QString::fromUtf8(text) << int(kind) << QString(meant);
+    const auto row = [](const char* name, const char* text, Misreading kind, const char* meant,
+                        uint stopCode = 0) {
+        QTest::newRow(name) << QString::fromUtf8(text) << int(kind) << QString(meant) << stopCode;
     };
     row("a word", "mười", Misreading::NoNumber, "");
     row("decimal comma", "48,5", Misreading::DecimalComma, "48.5");
@@ -119,6 +130,12 @@ void tst_FieldText::tellsWhyMisread_data() {
     row("comma after an exponent", "1e2,5", Misreading::DecimalComma, "");
     row("second point", "1.2.3", Misreading::SecondPoint, "");
     row("range", "12-5", Misreading::Sign, "");
+    row("no-break space", "12\u00A0345", Misreading::Space, "", 0xA0);
+    row("hair space in an exponent", "1e\u200A2", Misreading::Space, "", 0x200A);
+    row("space before a point", "12\u205F.5", Misreading::Space, "", 0x205F);
+    row("space first", "\u00A012", Misreading::NoNumber, "");
+    row("full-width digit after", "12\uFF13", Misreading::FullWidthDigit, "", 0xFF13);
+    row("comma, full-width digit", "12,\uFF15", Misreading::DecimalComma, "12.5");
 }
 
 void tst_FieldText::tellsWhyMisread() {
@@ -128,6 +145,8 @@ void tst_FieldText::tellsWhyMisread() {
     const kelvora::MisreadingReason reason = kelvora::likelyMisreading(text.toStdString());
     QCOMPARE(int(reason.kind), kind);
     QCOMPARE(QString::fromStdString(reason.meant), meant);
+    QFETCH(uint, stopCode);
+    QCOMPARE(uint(reason.stopCode), stopCode);
 }
 
 void tst_FieldText::readsText_data() {

@@ -31,6 +31,12 @@ const QColor warningTint(255, 226, 150);
 const char* const valueUsed = "Giá trị dùng để tính: ";
 const char* const unpicked = "Chưa chọn";
 
+// A character's code point as Unicode writes it, "U+00A0": what tells apart
+// spaces and digits that look the same.
+QString codeName(char32_t code) {
+    return QStringLiteral("U+%1").arg(static_cast<uint>(code), 4, 16, QChar(u'0')).toUpper();
+}
+
 // Why the number read is probably not the one meant, and what to type.
 QString misreadingNote(const std::string& text) {
     const MisreadingReason reason = likelyMisreading(text);
@@ -54,6 +60,13 @@ QString misreadingNote(const std::string& text) {
     case Misreading::Sign:
         return QStringLiteral("Dấu %1 chỉ đứng ở đầu số: đọc dừng ở dấu %1, nên chỉ đọc được %2.")
             .arg(QChar::fromLatin1(reason.stop), read);
+    case Misreading::Space:
+        return QStringLiteral("Dấu cách đặc biệt (%1) kết thúc số, nên chỉ đọc được %2.")
+            .arg(codeName(reason.stopCode), read);
+    case Misreading::FullWidthDigit:
+        return QStringLiteral("Chữ số toàn khổ (%1) không đọc được như chữ số, nên chỉ đọc "
+                              "được %2.")
+            .arg(codeName(reason.stopCode), read);
     }
     return {};
 }
