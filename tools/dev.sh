@@ -35,8 +35,9 @@ esac
 # accessibility bus through AT-SPI.
 [ "$mode" = test ] && packages+=(xvfb openbox metacity x11-utils dbus-daemon dbus-bin
     at-spi2-core python3-pyatspi)
-# The copied room is pasted into LibreOffice Calc, set to Vietnamese and to English.
-[ "$mode" = test ] && packages+=(libreoffice-calc unzip)
+# The copied room is pasted into LibreOffice Calc, set to Vietnamese and to English,
+# and into Writer, where it must fill one page.
+[ "$mode" = test ] && packages+=(libreoffice-calc libreoffice-writer unzip)
 # Windows: the mingw-w64 compiler, Qt's source (unpacked by dpkg-source) and
 # its build tool, Wine with a desktop for the tests (the fonts come from the
 # host), and NSIS for the installer.

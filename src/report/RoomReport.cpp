@@ -52,15 +52,21 @@ Cell text(const QString& text) {
     line.replace(QStringLiteral("\r\n"), QStringLiteral("; "));
     line.replace(u'\n', QStringLiteral("; "));
     line.replace(u'\r', QStringLiteral("; "));
-    return {line, std::nullopt};
+    return {line, std::nullopt, false};
 }
 
 Cell text(const char* utf8) {
     return text(QString::fromUtf8(utf8));
 }
 
+Cell working(const QString& working) {
+    Cell cell = text(working);
+    cell.working = true;
+    return cell;
+}
+
 Cell number(double value) {
-    return {QString::fromStdString(exactText(value)), value};
+    return {QString::fromStdString(exactText(value)), value, false};
 }
 
 Row cells(std::initializer_list<const char*> texts) {
@@ -150,7 +156,7 @@ RoomReport::Table componentTable(const RoomModel& model) {
         const QString peakNote =
             peak.note.isEmpty() ? QString() : QStringLiteral("Max: ") + peak.note;
         table.rows.push_back({text(components()[entry].reportText), average.cell, peak.cell,
-                              text(average.working), text(peak.working),
+                              working(average.working), working(peak.working),
                               text(joined({average.note, peakNote}))});
     }
     return table;
@@ -162,14 +168,43 @@ RoomReport::Table totalsTable(const RoomModel& model) {
                             {}};
     for (const TotalKind kind : allTotals) {
         const Result total = result(model.state(kind), model.text(kind));
-        Row row{text(totalLabel(kind)), total.cell,          text(QString()),
-                text(QString()),        text(total.working), text(total.note)};
+        Row row{text(totalLabel(kind)), total.cell,      text(QString()), text(QString()),
+                working(total.working), text(total.note)};
         if (total.cell.number) {
             row[2] = number(kilowatts(*total.cell.number));
             row[3] = number(btuPerHour(*total.cell.number));
         }
         table.rows.push_back(row);
     }
+    return table;
+}
+
+// A working's decimal points as the locale writes them: a point between two
+// digits is one, and nothing else in a working is.
+QString localised(const QString& working, const QLocale& locale) {
+    static const QRegularExpression decimalPoint(QStringLiteral("(?<=[0-9])\\.(?=[0-9])"));
+    QString shown = working;
+    return shown.replace(decimalPoint, locale.decimalPoint());
+}
+
+RoomReport::Table sizingTable(const RoomModel& model, const Sizing& sizing) {
+    RoomReport::Table table{
+        QStringLiteral("Chọn máy"),
+        cells({"Chọn máy", "kW", "BTU/h", "W/m²", "Máy đề nghị (BTU/h)", "Ghi chú"}),
+        {}};
+    const ResultState state = model.state(TotalKind::Maximum);
+    QString unitNote = QStringLiteral("Không cần máy");
+    Cell unit = text(QString());
+    if (sizing.unit) {
+        unit = number(sizing.unit->btuPerHour);
+        unitNote = unitWords(sizing.unit->btuPerHour, sizing.unit->horsepower);
+    } else if (sizing.aboveLargest) {
+        unitNote = QStringLiteral("Trên %1 BTU/h: cần nhiều máy hoặc một hệ thống trung tâm")
+                       .arg(numberField(splitUnitSizes.back().btuPerHour));
+    }
+    table.rows.push_back({text("Tải lớn nhất"), number(sizing.kilowatts), number(sizing.btuPerHour),
+                          sizing.wattsPerM2 ? number(*sizing.wattsPerM2) : text(QString()), unit,
+                          text(joined({unitNote, state.stale, state.totalsStale, state.marked}))});
     return table;
 }
 
@@ -184,6 +219,8 @@ QString plainCell(const Cell& cell, const QLocale& locale) {
     QString shown = cell.text;
     if (cell.number)
         return shown.replace(u'.', locale.decimalPoint());
+    if (cell.working)
+        shown = localised(shown, locale);
     shown.replace(u'\t', u' ');
     const QRegularExpression numberLike(
         QStringLiteral("^\\s*[+-]?([0-9]+([.,][0-9]*)?|[.,][0-9]+)([Ee][+-]?[0-9]+)?\\s*$"));
@@ -199,8 +236,9 @@ QString plainCell(const Cell& cell, const QLocale& locale) {
 // pasted tables out on one grid of columns, and tables whose columns do not
 // line up come out with each cell merged over several of them.
 // 640 px in all: the width of a page's text, so that a word processor's page
-// holds the widest table.
-constexpr int columnWidthsPx[] = {160, 64, 64, 132, 132, 88};
+// holds the widest table; the workings and the notes take most of it, so
+// that a whole room fits one A4 page.
+constexpr int columnWidthsPx[] = {120, 44, 44, 150, 150, 132};
 
 QString htmlCell(const Cell& cell, const QLocale& locale, bool header, std::size_t column) {
     const QString tag = header ? QStringLiteral("th") : QStringLiteral("td");
@@ -215,9 +253,9 @@ QString htmlCell(const Cell& cell, const QLocale& locale, bool header, std::size
             exponent    ? QStringLiteral("General")
             : point < 0 ? QStringLiteral("0")
                         : QStringLiteral("0.") + QString(cell.text.size() - point - 1, u'0');
-        return QStringLiteral(
-                   "<%1 width=\"%2\" nowrap style=\"white-space:nowrap\" x:num=\"%3\" sdval=\"%3\" "
-                   "sdnum=\"1033;0;%4\">%5</%1>")
+        return QStringLiteral("<%1 width=\"%2\" align=\"right\" nowrap "
+                              "style=\"white-space:nowrap;text-align:right\" x:num=\"%3\" "
+                              "sdval=\"%3\" sdnum=\"1033;0;%4\">%5</%1>")
             .arg(tag)
             .arg(widthPx)
             .arg(cell.text, format, plainCell(cell, locale));
@@ -227,13 +265,16 @@ QString htmlCell(const Cell& cell, const QLocale& locale, bool header, std::size
                           "style=\"mso-number-format:'\\@'\">%3</%1>")
         .arg(tag)
         .arg(widthPx)
-        .arg(cell.text.toHtmlEscaped());
+        .arg((cell.working ? localised(cell.text, locale) : cell.text).toHtmlEscaped());
 }
 
 } // namespace
 
 RoomReport::RoomReport(const RoomModel& model)
-    : tables_{roomTable(model), componentTable(model), totalsTable(model)} {}
+    : tables_{roomTable(model), componentTable(model), totalsTable(model)} {
+    if (const std::optional<Sizing> sizing = model.sizing())
+        tables_.push_back(sizingTable(model, *sizing));
+}
 
 QString RoomReport::plainText(const QLocale& locale) const {
     QStringList lines;
@@ -257,7 +298,8 @@ QString RoomReport::html(const QLocale& locale) const {
     // x:num and x:str are Excel's, in the namespace Excel declares for them.
     QString html =
         QStringLiteral("<html xmlns:x=\"urn:schemas-microsoft-com:office:excel\"><head><meta "
-                       "charset=\"utf-8\"></head><body>\n");
+                       "charset=\"utf-8\"><style>td,th{font-size:7pt} "
+                       "h3{font-size:9pt;margin-top:4pt;margin-bottom:2pt}</style></head><body>\n");
     const auto write = [&html, &locale](const Row& row, bool header) {
         html += QStringLiteral("<tr>");
         for (std::size_t column = 0; column < row.size(); ++column)
@@ -270,7 +312,7 @@ QString RoomReport::html(const QLocale& locale) const {
         if (&table != &tables_.front())
             html += QStringLiteral("<br>\n");
         html += QStringLiteral("<h3>%1</h3>\n").arg(table.heading.toHtmlEscaped());
-        html += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\">\n");
+        html += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"2\">\n");
         write(table.header, true);
         for (const Row& row : table.rows)
             write(row, false);

@@ -49,6 +49,9 @@ public:
     struct Cell {
         QString text;                 // a number's in its exact form, '.' as decimal point
         std::optional<double> number; // for a number
+        // A working: its numbers go out with the decimal separator of the
+        // numbers beside it.
+        bool working = false;
     };
     struct Table {
         QString heading;

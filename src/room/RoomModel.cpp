@@ -15,6 +15,7 @@ namespace {
 const char* const needed = "Cần có số liệu để mở các cửa sổ tính";
 const char* const notRecomputed = "Chưa tính lại: ";
 const char* const totalsToRedo = "Tổng chưa được tính lại: nhấn Tính để cập nhật";
+const char* const fromMarked = "Tính từ kết quả có cảnh báo: ";
 constexpr int wholeWatts = 0; // decimals of every component result
 
 std::size_t indexOf(RoomValue value) {
@@ -174,10 +175,12 @@ QString RoomModel::marks(const Result& result) const {
     const FlagsKept flags;
     QStringList marks;
     for (const Input& input : result.inputs)
-        if (input.room && !input.typedOver)
-            if (const std::optional<RoomQuantity> quantity = quantityOf(*input.room))
-                if (const QString note = implausibleNote(*quantity, input.read); !note.isEmpty())
-                    marks << QStringLiteral("Tính với %1: %2").arg(valueName(*input.room), note);
+        if (input.quantity)
+            if (const QString note = implausibleNote(*input.quantity, input.read); !note.isEmpty())
+                marks << QStringLiteral("Tính với %1: %2")
+                             .arg(input.room && !input.typedOver ? valueName(*input.room)
+                                                                 : input.name,
+                                  note);
     for (const Input& input : result.inputs)
         if (isMisread(input.text))
             marks << QStringLiteral("Tính với %1 '%2': đọc được %3")
@@ -283,17 +286,33 @@ ResultState RoomModel::state(TotalKind kind) const {
     for (const ResultId id : terms(kind)) {
         if (!staleness(result(id)).isEmpty())
             stale << label(id);
-        // Only a total Tính formed was formed from its terms' inputs.
-        if (total.origin == Origin::Computed)
-            for (const QString& mark : marks(result(id)).split(u'\n', Qt::SkipEmptyParts))
-                marked << label(id) + QStringLiteral(": ") + mark;
+        // Only a total Tính formed was formed from its terms' inputs; each
+        // term says which in its own note.
+        if (total.origin == Origin::Computed && !marks(result(id)).isEmpty())
+            marked << label(id);
     }
     if (!stale.isEmpty())
         state.stale = QString::fromUtf8(notRecomputed) + stale.join(QStringLiteral(", "));
     if (totalsOutOfDate())
         state.totalsStale = QString::fromUtf8(totalsToRedo);
-    state.marked = marked.join(u'\n');
+    if (!marked.isEmpty())
+        state.marked = QString::fromUtf8(fromMarked) + marked.join(QStringLiteral(", "));
     return state;
+}
+
+std::optional<Sizing> RoomModel::sizing() const {
+    const FlagsKept flags;
+    const Total& maximum = totals_[indexOf(TotalKind::Maximum)];
+    const double maximumW = readNumber(maximum.text);
+    if (maximum.origin == Origin::Initial || !std::isfinite(maximumW))
+        return std::nullopt;
+    Sizing sizing{maximumW, kilowatts(maximumW), btuPerHour(maximumW), {}, {}, false};
+    const double areaM2 = readNumber(text(RoomValue::AreaM2));
+    if (areaM2 != 0 && std::isfinite(areaM2))
+        sizing.wattsPerM2 = roundHalfEven(maximumW / areaM2, 0);
+    sizing.unit = suggestedUnit(sizing.btuPerHour);
+    sizing.aboveLargest = sizing.btuPerHour > splitUnitSizes.back().btuPerHour;
+    return sizing;
 }
 
 void RoomModel::writeTotal(TotalKind total, double valueW) {

@@ -14,6 +14,7 @@
 #include "Components.h"
 #include "RoomValues.h"
 #include "core/ArithmeticFault.h"
+#include "core/UnitSizes.h"
 #include "core/Worked.h"
 
 #include <QObject>
@@ -28,11 +29,12 @@ namespace kelvora::room {
 
 // A number a result was computed with, as it was at the compute.
 struct Input {
-    QString name;                  // as a note names it: "thể tích phòng"
-    QString text;                  // as typed
-    double read = 0;               // the number the formula took
-    std::optional<RoomValue> room; // read from the room, or a calculator's copy of it
-    bool typedOver = false;        // a copy the user typed over: the user's own number
+    QString name;                         // as a note names it: "thể tích phòng"
+    QString text;                         // as typed
+    double read = 0;                      // the number the formula took
+    std::optional<RoomValue> room;        // read from the room, or a calculator's copy of it
+    bool typedOver = false;               // a copy the user typed over: the user's own number
+    std::optional<RoomQuantity> quantity; // where some values cannot be, or are unusual
 };
 
 // What a room value's field says besides its number, each empty where it has
@@ -43,6 +45,16 @@ struct RoomValueState {
     QString needed;      // empty, but a calculator needs it filled in
     QString implausible; // a value that cannot be
     [[nodiscard]] QStringList warnings() const;
+};
+
+// What the maximum total means for the unit to buy.
+struct Sizing {
+    double maximumW = 0;
+    double kilowatts = 0;             // two places
+    double btuPerHour = 0;            // whole
+    std::optional<double> wattsPerM2; // whole; none without a floor area
+    std::optional<UnitSize> unit;     // none above the largest size, or without a load
+    bool aboveLargest = false;        // more than one unit, or a central system
 };
 
 // Where a result or a total stands, in the words the views show.
@@ -82,6 +94,10 @@ public:
     void typed(TotalKind total, const QString& text);
     void setText(TotalKind total, const QString& text);
     [[nodiscard]] ResultState state(TotalKind total) const;
+
+    // The unit the maximum total asks for; none while there is no total
+    // (before Tính, after Xoá) or it reads as no finite number.
+    [[nodiscard]] std::optional<Sizing> sizing() const;
 
     // Tính: forms the average, writes it, then the maximum from what the
     // results hold then; stops at the first fault, which it returns.

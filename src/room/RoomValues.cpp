@@ -59,8 +59,9 @@ std::optional<RoomQuantity> quantityOf(RoomValue value) {
     case RoomValue::People:
         return RoomQuantity::People;
     case RoomValue::OutdoorC:
+        return RoomQuantity::OutdoorTemperatureC;
     case RoomValue::IndoorC:
-        return RoomQuantity::TemperatureC;
+        return RoomQuantity::IndoorTemperatureC;
     case RoomValue::OutdoorHumidityPercent:
     case RoomValue::IndoorHumidityPercent:
         return RoomQuantity::RelativeHumidityPercent;

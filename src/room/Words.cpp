@@ -18,28 +18,47 @@ QString temperatureRange() {
         .arg(numberField(absoluteZeroC), numberField(hottestAirC));
 }
 
+QString temperatureWhy(Implausible implausible, double usualLowC, double usualHighC,
+                       const char* usually) {
+    if (implausible == Implausible::BelowAbsoluteZero)
+        return QStringLiteral("thấp hơn độ không tuyệt đối (%1 °C); %2")
+            .arg(numberField(absoluteZeroC), temperatureRange());
+    if (implausible == Implausible::TooHot)
+        return QStringLiteral("nóng hơn nước sôi (%1 °C); %2")
+            .arg(numberField(hottestAirC), temperatureRange());
+    return QString::fromUtf8(usually).arg(numberField(usualLowC), numberField(usualHighC));
+}
+
 // What is wrong, then the range that makes sense, for each quantity.
 QString why(RoomQuantity quantity, Implausible implausible) {
     switch (quantity) {
-    case RoomQuantity::TemperatureC:
-        return implausible == Implausible::BelowAbsoluteZero
-                   ? QStringLiteral("thấp hơn độ không tuyệt đối (%1 °C); %2")
-                         .arg(numberField(absoluteZeroC), temperatureRange())
-                   : QStringLiteral("nóng hơn nước sôi (%1 °C); %2")
-                         .arg(numberField(hottestAirC), temperatureRange());
+    case RoomQuantity::OutdoorTemperatureC:
+        return temperatureWhy(implausible, coldestOutdoorC, hottestOutdoorC,
+                              "không khí ngoài trời thường từ %1 đến %2 °C");
+    case RoomQuantity::IndoorTemperatureC:
+        return temperatureWhy(implausible, coolestIndoorC, warmestIndoorC,
+                              "phòng điều hoà thường giữ từ %1 đến %2 °C");
     case RoomQuantity::RelativeHumidityPercent:
         return QStringLiteral("độ ẩm tương đối chỉ từ 0 đến %1 %")
             .arg(numberField(saturatedPercent));
     case RoomQuantity::AreaM2:
         return QStringLiteral("diện tích âm; diện tích hợp lý từ 0 m² trở lên");
-    case RoomQuantity::People:
-        return (implausible == Implausible::Negative ? QStringLiteral("số người âm")
-                                                     : QStringLiteral("số người không nguyên")) +
-               QStringLiteral("; số người hợp lý là số nguyên từ 0 trở lên");
+    case RoomQuantity::People: {
+        const QString what = implausible == Implausible::Negative ? QStringLiteral("số người âm")
+                             : implausible == Implausible::Infinite
+                                 ? QStringLiteral("số người vô cùng lớn")
+                                 : QStringLiteral("số người không nguyên");
+        return what + QStringLiteral("; số người hợp lý là số nguyên từ 0 trở lên");
+    }
     case RoomQuantity::MoistureGPerKg:
         return QStringLiteral("dung ẩm âm; dung ẩm hợp lý từ 0 g/kg trở lên");
     case RoomQuantity::EnthalpyKJPerKg:
-        return QStringLiteral("entanpi âm; entanpi hợp lý từ 0 kJ/kg trở lên");
+        return {};
+    case RoomQuantity::HeatTransferWPerM2K:
+        return QStringLiteral("hệ số truyền nhiệt thường từ %1 đến %2 W/m²K")
+            .arg(numberField(lowestHeatTransfer), numberField(highestHeatTransfer));
+    case RoomQuantity::Absorption:
+        return QStringLiteral("hệ số hấp thụ chỉ từ 0 đến 1");
     }
     return {};
 }
@@ -79,8 +98,25 @@ QString implausibleNote(RoomQuantity quantity, double value) {
     const Implausible implausible = implausibility(quantity, value);
     if (implausible == Implausible::None)
         return {};
-    return QStringLiteral("Giá trị không hợp lý (%1): %2.")
+    return (isImpossible(implausible) ? QStringLiteral("Giá trị không hợp lý (%1): %2.")
+                                      : QStringLiteral("Giá trị bất thường (%1): %2."))
         .arg(numberWords(value), why(quantity, implausible));
+}
+
+QString unitWords(double btuPerHour, double horsepower) {
+    // Horsepower as the shops write it, with a decimal comma: "1,5 HP".
+    QString hp = numberField(horsepower);
+    hp.replace(u'.', u',');
+    return QStringLiteral("%1 BTU/h (%2 HP)").arg(numberField(btuPerHour), hp);
+}
+
+QString rangeAdvice(RoomQuantity quantity) {
+    if (quantity != RoomQuantity::HeatTransferWPerM2K)
+        return {};
+    return QStringLiteral("Mái bê tông và sàn thực tế khoảng %1 đến %2 W/m²K, mái tôn trần %3 "
+                          "đến %4 W/m²K.")
+        .arg(numberField(usualRoofLowWPerM2K), numberField(usualRoofHighWPerM2K),
+             numberField(bareSheetLowWPerM2K), numberField(bareSheetHighWPerM2K));
 }
 
 QString reading(const QString& typedAs, const QString& text, double read) {

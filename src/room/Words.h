@@ -35,6 +35,13 @@ namespace kelvora::room {
 // What is wrong with the value and what range makes sense; empty when nothing is.
 [[nodiscard]] QString implausibleNote(RoomQuantity quantity, double value);
 
+// What real buildings have, where a field's note should say it beside the
+// range: what roofs and floors have, for a heat-transfer coefficient.
+[[nodiscard]] QString rangeAdvice(RoomQuantity quantity);
+
+// A unit's size as it is sold: "12000 BTU/h (1,5 HP)".
+[[nodiscard]] QString unitWords(double btuPerHour, double horsepower);
+
 // "Nhập tay '1,5': đọc được 1": how a text typed reads.
 [[nodiscard]] QString reading(const QString& typedAs, const QString& text, double read);
 

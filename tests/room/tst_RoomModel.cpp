@@ -4,9 +4,12 @@
 // Every expected text is written out by hand.
 
 #include "room/RoomModel.h"
+#include "room/Words.h"
 
 #include <QSignalSpy>
 #include <QTest>
+
+#include <limits>
 
 using namespace kelvora;
 using namespace kelvora::room;
@@ -14,6 +17,7 @@ using namespace kelvora::room;
 Q_DECLARE_METATYPE(kelvora::room::RoomValue)
 Q_DECLARE_METATYPE(kelvora::room::Input)
 Q_DECLARE_METATYPE(kelvora::ArithmeticFault)
+Q_DECLARE_METATYPE(kelvora::RoomQuantity)
 
 namespace {
 
@@ -23,13 +27,15 @@ constexpr ResultId q6{5, ResultKind::Average};
 
 // A calculator's field as typed; what it reads as is given, not worked out.
 Input field(const char* name, const char* text, double read) {
-    return {QString::fromUtf8(name), QString::fromUtf8(text), read, std::nullopt, false};
+    return {
+        QString::fromUtf8(name), QString::fromUtf8(text), read, std::nullopt, false, std::nullopt};
 }
 
 // A room value as a calculator took it, copied or read at the compute.
 Input fromRoom(RoomValue value, const char* name, const char* text, double read,
                bool typedOver = false) {
-    return {QString::fromUtf8(name), QString::fromUtf8(text), read, value, typedOver};
+    return {QString::fromUtf8(name), QString::fromUtf8(text), read, value, typedOver,
+            quantityOf(value)};
 }
 
 // The sample room's values.
@@ -50,7 +56,31 @@ void fillIn(RoomModel& model) {
         model.setText(value, QString::fromUtf8(text));
 }
 
+// How the maximum total came about before sizing() is asked.
+enum class Formed { None, Typed, Cleared, Stale };
+
+// A sizing in the words a row expects; "none" without one.
+QString described(const std::optional<Sizing>& sizing) {
+    if (!sizing)
+        return QStringLiteral("none");
+    const auto number = [](double value) {
+        return QString::number(value, 'g', 10);
+    };
+    QStringList said{number(sizing->maximumW) + " W", number(sizing->kilowatts) + " kW",
+                     number(sizing->btuPerHour) + " BTU/h"};
+    if (sizing->wattsPerM2)
+        said << number(*sizing->wattsPerM2) + " W/m2";
+    if (sizing->unit)
+        said << number(sizing->unit->btuPerHour) + " BTU/h, " + number(sizing->unit->horsepower) +
+                    " HP";
+    if (sizing->aboveLargest)
+        said << "above the largest";
+    return said.join(QStringLiteral("; "));
+}
+
 } // namespace
+
+Q_DECLARE_METATYPE(Formed)
 
 class tst_RoomModel : public QObject {
     Q_OBJECT
@@ -65,6 +95,10 @@ private slots:
     void clearForgetsEverything();
     void roomValueWarnings_data();
     void roomValueWarnings();
+    void sizing_data();
+    void sizing();
+    void unusualRanges_data();
+    void unusualRanges();
 };
 
 void tst_RoomModel::signsTravelToTheTotals_data() {
@@ -85,8 +119,19 @@ void tst_RoomModel::signsTravelToTheTotals_data() {
         << fromRoom(RoomValue::People, "số người", "-2", -2)
         << "Tính với số người: Giá trị không hợp lý (-2): số người âm; số người hợp lý là số "
            "nguyên từ 0 trở lên.";
-    QTest::newRow("a copy typed over is the user's own, never out of range")
-        << fromRoom(RoomValue::People, "số người lớn trong phòng", "-2", -2, true) << "";
+    QTest::newRow("a copy typed over, named as the calculator names it")
+        << fromRoom(RoomValue::People, "số người lớn trong phòng", "-2", -2, true)
+        << "Tính với số người lớn trong phòng: Giá trị không hợp lý (-2): số người âm; số người "
+           "hợp lý là số nguyên từ 0 trở lên.";
+    QTest::newRow("a calculator's coefficient no real building has")
+        << Input{QStringLiteral("hệ số truyền nhiệt của KCBC, Trần"),
+                 QStringLiteral("0.038"),
+                 0.038,
+                 std::nullopt,
+                 false,
+                 RoomQuantity::HeatTransferWPerM2K}
+        << "Tính với hệ số truyền nhiệt của KCBC, Trần: Giá trị bất thường (0.038): hệ số truyền "
+           "nhiệt thường từ 0.1 đến 10 W/m²K.";
 }
 
 void tst_RoomModel::signsTravelToTheTotals() {
@@ -101,7 +146,9 @@ void tst_RoomModel::signsTravelToTheTotals() {
     QCOMPARE(model.state(TotalKind::Average).marked, QString());
 
     QCOMPARE(model.computeTotals(), ArithmeticFault::None);
-    const QString carried = mark.isEmpty() ? QString() : QStringLiteral("Q4: ") + mark;
+    // The totals name the result; the result's own note says why.
+    const QString carried =
+        mark.isEmpty() ? QString() : QStringLiteral("Tính từ kết quả có cảnh báo: Q4");
     QCOMPARE(model.state(TotalKind::Average).marked, carried);
     QCOMPARE(model.state(TotalKind::Maximum).marked, carried);
 
@@ -281,6 +328,129 @@ void tst_RoomModel::roomValueWarnings() {
     fillIn(model);
     model.setText(value, text);
     QCOMPARE(model.state(value).warnings(), warnings);
+}
+
+void tst_RoomModel::sizing_data() {
+    QTest::addColumn<QString>("area");
+    QTest::addColumn<Formed>("formed");
+    QTest::addColumn<QString>("maximum"); // W
+    QTest::addColumn<QString>("sized");
+    QTest::addColumn<QString>("stale"); // the maximum total's
+    // By hand, BTU/h = W / 0.29307107 rounded: 2637.64 -> 9000.001 -> 9000; 2638 -> 9001.23
+    // -> 9001; 14067.41 -> 47999.995 -> 48000; 14067.7 -> 48000.98 -> 48001; 3449 -> 11768.48
+    // -> 11768. Over 60 m2: 2637.64 -> 43.96 -> 44; 2638 -> 43.97; 14067.41 -> 234.46;
+    // 14067.7 -> 234.46; 3449 -> 57.48.
+    QTest::newRow("exactly the smallest size")
+        << "60" << Formed::Typed << "2637.64"
+        << "2637.64 W; 2.64 kW; 9000 BTU/h; 44 W/m2; 9000 BTU/h, 1 HP"
+        << "";
+    QTest::newRow("just above it: the next size")
+        << "60" << Formed::Typed << "2638"
+        << "2638 W; 2.64 kW; 9001 BTU/h; 44 W/m2; 12000 BTU/h, 1.5 HP"
+        << "";
+    QTest::newRow("exactly the largest size")
+        << "60" << Formed::Typed << "14067.41"
+        << "14067.41 W; 14.07 kW; 48000 BTU/h; 234 W/m2; 48000 BTU/h, 5 HP"
+        << "";
+    QTest::newRow("above the largest size")
+        << "60" << Formed::Typed << "14067.7"
+        << "14067.7 W; 14.07 kW; 48001 BTU/h; 234 W/m2; above the largest"
+        << "";
+    QTest::newRow("no load, no unit") << "60" << Formed::Typed << "0"
+                                      << "0 W; 0 kW; 0 BTU/h; 0 W/m2"
+                                      << "";
+    const char* const noArea = "2637.64 W; 2.64 kW; 9000 BTU/h; 9000 BTU/h, 1 HP";
+    QTest::newRow("no floor area") << "" << Formed::Typed << "2637.64" << noArea << "";
+    QTest::newRow("a floor area of 0") << "0" << Formed::Typed << "2637.64" << noArea << "";
+    QTest::newRow("beyond range") << "60" << Formed::Typed << "1e999"
+                                  << "none"
+                                  << "";
+    QTest::newRow("no total yet") << "60" << Formed::None << ""
+                                  << "none"
+                                  << "";
+    QTest::newRow("after Xoá") << "60" << Formed::Cleared << "2637.64"
+                               << "none"
+                               << "";
+    QTest::newRow("a stale total is sized, the line warns")
+        << "60" << Formed::Stale << "3449"
+        << "3449 W; 3.45 kW; 11768 BTU/h; 57 W/m2; 12000 BTU/h, 1.5 HP"
+        << "Chưa tính lại: Q4";
+}
+
+void tst_RoomModel::sizing() {
+    QFETCH(QString, area);
+    QFETCH(Formed, formed);
+    QFETCH(QString, maximum);
+    QFETCH(QString, sized);
+    QFETCH(QString, stale);
+    RoomModel model;
+    model.setText(RoomValue::AreaM2, area);
+    if (formed == Formed::Stale) {
+        model.computed(q4, Worked(maximum.toDouble()),
+                       {fromRoom(RoomValue::OutdoorC, "nhiệt độ ngoài trời", "34.6", 34.6)});
+        QCOMPARE(model.computeTotals(), ArithmeticFault::None);
+        model.setText(RoomValue::OutdoorC, QStringLiteral("35"));
+    } else if (formed != Formed::None) {
+        model.typed(TotalKind::Maximum, maximum); // a total typed counts as one
+    }
+    if (formed == Formed::Cleared)
+        model.clear();
+    QCOMPARE(described(model.sizing()), sized);
+    QCOMPARE(model.state(TotalKind::Maximum).stale, stale);
+}
+
+void tst_RoomModel::unusualRanges_data() {
+    QTest::addColumn<RoomQuantity>("quantity");
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("kind"); // how the note starts; empty: no note
+    QTest::addColumn<QString>("note"); // whole, where given
+    const char* const unusual = "Giá trị bất thường";
+    const char* const impossible = "Giá trị không hợp lý";
+    const auto row = [](const char* name, RoomQuantity quantity, double value, const char* kind,
+                        const char* note = "") {
+        QTest::newRow(name) << quantity << value << QString::fromUtf8(kind)
+                            << QString::fromUtf8(note);
+    };
+    using Q = RoomQuantity;
+    row("outdoor -10", Q::OutdoorTemperatureC, -10, "");
+    row("outdoor -10.1", Q::OutdoorTemperatureC, -10.1, unusual,
+        "Giá trị bất thường (-10.1): không khí ngoài trời thường từ -10 đến 50 °C.");
+    row("outdoor 50", Q::OutdoorTemperatureC, 50, "");
+    row("outdoor 50.1", Q::OutdoorTemperatureC, 50.1, unusual);
+    row("indoor 16", Q::IndoorTemperatureC, 16, "");
+    row("indoor 15.9", Q::IndoorTemperatureC, 15.9, unusual,
+        "Giá trị bất thường (15.9): phòng điều hoà thường giữ từ 16 đến 32 °C.");
+    row("indoor 32", Q::IndoorTemperatureC, 32, "");
+    row("indoor 32.1", Q::IndoorTemperatureC, 32.1, unusual);
+    row("indoor below absolute zero", Q::IndoorTemperatureC, -274, impossible,
+        "Giá trị không hợp lý (-274): thấp hơn độ không tuyệt đối (-273.15 °C); nhiệt độ hợp lý "
+        "từ -273.15 đến 100 °C.");
+    row("heat transfer 0.1", Q::HeatTransferWPerM2K, 0.1, "");
+    row("heat transfer 0.099", Q::HeatTransferWPerM2K, 0.099, unusual);
+    row("heat transfer 10", Q::HeatTransferWPerM2K, 10, "");
+    row("heat transfer 10.01", Q::HeatTransferWPerM2K, 10.01, unusual);
+    row("heat transfer 0.038, the first", Q::HeatTransferWPerM2K, 0.038, unusual,
+        "Giá trị bất thường (0.038): hệ số truyền nhiệt thường từ 0.1 đến 10 W/m²K.");
+    row("absorption 0", Q::Absorption, 0, "");
+    row("absorption 1", Q::Absorption, 1, "");
+    row("absorption -0.01", Q::Absorption, -0.01, impossible);
+    row("absorption 1.01", Q::Absorption, 1.01, impossible,
+        "Giá trị không hợp lý (1.01): hệ số hấp thụ chỉ từ 0 đến 1.");
+    row("enthalpy -8.04, air at -10 °C", Q::EnthalpyKJPerKg, -8.04, "");
+    row("people beyond any count", Q::People, std::numeric_limits<double>::infinity(), impossible,
+        "Giá trị không hợp lý (vô cùng lớn): số người vô cùng lớn; số người hợp lý là số nguyên "
+        "từ 0 trở lên.");
+}
+
+void tst_RoomModel::unusualRanges() {
+    QFETCH(RoomQuantity, quantity);
+    QFETCH(double, value);
+    QFETCH(QString, kind);
+    QFETCH(QString, note);
+    const QString said = implausibleNote(quantity, value);
+    QCOMPARE(said.section(QStringLiteral(" ("), 0, 0), kind);
+    if (!note.isEmpty())
+        QCOMPARE(said, note);
 }
 
 QTEST_GUILESS_MAIN(tst_RoomModel)

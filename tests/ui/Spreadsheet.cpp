@@ -6,6 +6,7 @@
 #include <QLocale>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QUrl>
 #include <QXmlStreamReader>
@@ -167,6 +168,27 @@ PastedRoom pasteIntoCalc(const QString& localeName, const QString& html, const Q
         }
     }
     return pasted;
+}
+
+int pagesInWriter(const QString& html, QString& failure) {
+    const QTemporaryDir folder;
+    const QString input = folder.filePath(QStringLiteral("copied.html"));
+    const QString pdf = folder.filePath(QStringLiteral("copied.pdf"));
+    failure =
+        !folder.isValid() || !write(input, html.toUtf8())
+            ? QStringLiteral("cannot write ") + input
+            : run(QStringLiteral("soffice"),
+                  {QStringLiteral("-env:UserInstallation=") +
+                       QUrl::fromLocalFile(folder.filePath(QStringLiteral("profile"))).toString(),
+                   QStringLiteral("--headless"), QStringLiteral("--infilter=HTML (StarWriter)"),
+                   QStringLiteral("--convert-to"), QStringLiteral("pdf"),
+                   QStringLiteral("--outdir"), folder.path(), input},
+                  pdf);
+    if (!failure.isEmpty())
+        return 0;
+    // Each page is an object of type /Page; the tree above them is /Pages.
+    return int(QString::fromLatin1(contents(pdf))
+                   .count(QRegularExpression(QStringLiteral("/Type\\s*/Page(?![s])"))));
 }
 
 Sheet rowLabelled(const Sheet& sheet, const QString& label) {

@@ -34,6 +34,10 @@ struct PastedRoom {
 [[nodiscard]] PastedRoom pasteIntoCalc(const QString& localeName, const QString& html,
                                        const QString& text);
 
+// How many A4 pages the HTML fills in LibreOffice Writer, which opens it as
+// pasting it into a document does; 0 with the failure where it did not.
+[[nodiscard]] int pagesInWriter(const QString& html, QString& failure);
+
 // The cells of the first row whose cell in column A is the text label, from
 // left to right; empty when there is none.
 [[nodiscard]] Sheet rowLabelled(const Sheet& sheet, const QString& label);

@@ -98,15 +98,32 @@ void tst_Copy::copiedRows_data() {
         << 14 << "Nhiệt do đèn chiếu sáng Q2\t660\t\t60 × 11 = 660 W\t\t"
         << "Nhiệt do đèn chiếu sáng Q2\t{660}660\t\t60 × 11 = 660 "
            "W\t\t";
+    // A working's decimal points are the ones of the numbers beside it.
+    QTest::newRow("Q4, a working with decimals")
+        << 16
+        << "Nhiệt do lọt không khí Q4\t3929\t\t(101,6478 − 57,9914) × ((180 × 1,8) / 3600) × "
+           "1000 = 3929 W\t\t"
+        << "Nhiệt do lọt không khí Q4\t{3929}3929\t\t(101,6478 − 57,9914) × ((180 × 1,8) / 3600) "
+           "× 1000 = 3929 W\t\t";
     QTest::newRow("totals heading")
         << 21 << "Tổng nhiệt thừa\tW\tkW\tBTU/h\tCách tính\tGhi chú"
         << "[Tổng nhiệt thừa]\t[W]\t[kW]\t[BTU/h]\t[Cách tính]\t[Ghi chú]";
     const char* const sum = "Q1 + Q2 + Q3 + Q4 + Q5 Max + Q6 + Q7 Max + Q8 = 1300 + 660 + 1554 + "
                             "3929 + 1723 + 1321 + 151 + 338 = 10976 W";
+    // The sample room's ceiling, floor and roofs keep coefficients no real one has.
+    const char* const marked = "Tính từ kết quả có cảnh báo: Q6, Q7 Max";
     QTest::newRow("maximum total")
-        << 23 << QStringLiteral("Nhiệt tổng Q Max\t10976\t10,98\t37452\t%1\t").arg(sum)
-        << QStringLiteral("Nhiệt tổng Q Max\t{10976}10976\t{10.98}10,98\t{37452}37452\t%1\t")
-               .arg(sum);
+        << 23 << QStringLiteral("Nhiệt tổng Q Max\t10976\t10,98\t37452\t%1\t%2").arg(sum, marked)
+        << QStringLiteral("Nhiệt tổng Q Max\t{10976}10976\t{10.98}10,98\t{37452}37452\t%1\t%2")
+               .arg(sum, marked);
+    // 10976 W / 60 m² = 182.93 W/m²; 37452 BTU/h takes the 48000 BTU/h unit.
+    QTest::newRow("sizing")
+        << 25
+        << QStringLiteral("Tải lớn nhất\t10,98\t37452\t183\t48000\t48000 BTU/h (5 HP); %1")
+               .arg(marked)
+        << QStringLiteral("Tải lớn nhất\t{10.98}10,98\t{37452}37452\t{183}183\t{48000}48000\t48000 "
+                          "BTU/h (5 HP); %1")
+               .arg(marked);
 }
 
 // The same row, every cell of it, in the text a spreadsheet pastes and in the
@@ -118,15 +135,16 @@ void tst_Copy::copiedRows() {
     computeSampleRoom();
     const RoomReport report(window->model());
     const QStringList lines = report.plainText(vietnamese).split(u'\n');
-    QCOMPARE(lines.size(), 27); // 12, a blank, 9, a blank, 3, and the last line's end
-    for (const int blank : {12, 22, 26})
+    // 12, a blank, 9, a blank, 3, a blank, 2, and the last line's end
+    QCOMPARE(lines.size(), 30);
+    for (const int blank : {12, 22, 26, 29})
         QCOMPARE(lines[blank], QString());
-    QCOMPARE(lines.filter(QStringLiteral("\t")).size(), 24);
+    QCOMPARE(lines.filter(QStringLiteral("\t")).size(), 26);
     QCOMPARE(lines.filter(QStringLiteral("\t"))[row], plain);
 
     const QStringList htmlRows =
         report.html(vietnamese).split(u'\n').filter(QRegularExpression(QStringLiteral("^<tr>")));
-    QCOMPARE(htmlRows.size(), 24);
+    QCOMPARE(htmlRows.size(), 26);
     QString failure;
     QCOMPARE(cellsOf(htmlRows[row], failure).join(u'\t'), html);
     QVERIFY2(failure.isEmpty(), qPrintable(failure));
@@ -208,17 +226,26 @@ void tst_Copy::notesSayWhatTheScreenWarns_data() {
     QTest::newRow("totals out of date") << "txtQ2"
                                         << "700"
                                         << "Nhiệt tổng Q Trung bình"
-                                        << "Tổng chưa được tính lại: nhấn Tính để cập nhật";
+                                        << "Tổng chưa được tính lại: nhấn Tính để cập nhật; Tính "
+                                           "từ kết quả có cảnh báo: Q6, Q7";
     QTest::newRow("a stale result, average and peak")
         << "txtnhietdongoai"
         << "37"
         << "Nhiệt do bức xạ qua mái Q7"
-        << "Chưa tính lại: nhiệt độ ngoài trời tính với 34.6, cửa sổ chính hiện ghi 37; Max: "
-           "Chưa tính lại: nhiệt độ ngoài trời tính với 34.6, cửa sổ chính hiện ghi 37";
+        << "Chưa tính lại: nhiệt độ ngoài trời tính với 34.6, cửa sổ chính hiện ghi 37; Tính với "
+           "hệ số truyền nhiệt: Giá trị bất thường (0.038): hệ số truyền nhiệt thường từ 0.1 đến "
+           "10 "
+           "W/m²K.; Tính với hệ số truyền nhiệt: Giá trị bất thường (0.035): hệ số truyền nhiệt "
+           "thường từ 0.1 đến 10 W/m²K.; Max: Chưa tính lại: nhiệt độ ngoài trời tính với 34.6, "
+           "cửa "
+           "sổ chính hiện ghi 37; Tính với hệ số truyền nhiệt: Giá trị bất thường (0.038): hệ số "
+           "truyền nhiệt thường từ 0.1 đến 10 W/m²K.; Tính với hệ số truyền nhiệt: Giá trị bất "
+           "thường (0.035): hệ số truyền nhiệt thường từ 0.1 đến 10 W/m²K.";
     QTest::newRow("a total with stale terms") << "txtnhietdotrong"
                                               << "26"
                                               << "Nhiệt tổng Q Max"
-                                              << "Chưa tính lại: Q6, Q7 Max, Q8";
+                                              << "Chưa tính lại: Q6, Q7 Max, Q8; Tính từ kết quả "
+                                                 "có cảnh báo: Q6, Q7 Max";
     QTest::newRow("a value that cannot be")
         << "txtdoamtrong"
         << "140"

@@ -86,6 +86,8 @@ void tst_Kelvora::startsWithTheRoomRecord_data() {
         {"cmdxoa", "Xoá"},
         {"cmdthoat", "Thoát"},
         {"cmdsaochep", "Sao chép"},
+        {"lblchonmay", "Chọn máy"},
+        {"txtchonmay", ""}, // until Tính
     };
     for (const auto& [name, text] : texts)
         QTest::newRow(name) << name << QString::fromUtf8(text);
@@ -163,6 +165,7 @@ void tst_Kelvora::tabVisitsTheFieldsInOrder() {
         "cmdxoa",
         "cmdthoat",
         "cmdsaochep",
+        "txtchonmay",
         "loaiQ",
     };
     QApplication::setActiveWindow(window);

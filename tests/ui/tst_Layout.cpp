@@ -56,7 +56,7 @@ void tst_Layout::laidOutInTwips_data() {
         const char* name;
         QRect twips;
     } places[] = {
-        {-1, "", {0, 0, 8625, 6090}},
+        {-1, "", {0, 0, 8625, 6480}}, // a line below the buttons for the unit to buy
         {-1, "txttenphong", {1080, 240, 2295, 285}},
         {-1, "Label2", {3480, 240, 0, 0}},
         {-1, "txtdientich", {5640, 240, 735, 285}},
@@ -82,6 +82,8 @@ void tst_Layout::laidOutInTwips_data() {
         {-1, "cmdxoa", {3960, 5400, 1215, 495}},
         {-1, "cmdthoat", {5400, 5400, 1215, 495}},
         {-1, "cmdsaochep", {6840, 5400, 1215, 495}},
+        {-1, "lblchonmay", {120, 6045, 1095, 285}},
+        {-1, "txtchonmay", {1320, 6030, 7200, 300}},
         {0, "", {0, 0, 5160, 3900}},
         {0, "Label2", {120, 240, 2415, 255}},
         {0, "txtsomayscan", {2520, 1680, 735, 285}},

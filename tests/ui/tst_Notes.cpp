@@ -248,24 +248,32 @@ void tst_Notes::copiesTellWhenTheRoomDiffers_data() {
     QTest::addColumn<int>("entry");
     QTest::addColumn<QString>("copy");     // the calculator's field, named as the room's
     QTest::addColumn<QString>("roomText"); // a value of its own, unlike the room's first
+    // What the copy says of that value, whatever the room holds: an empty room reads 0 °C, as
+    // the copy's blank does, and no room is kept so cold.
+    QTest::addColumn<QString>("range");
+    const char* const cold = "Giá trị bất thường (0): phòng điều hoà thường giữ từ 16 đến 32 °C.";
 
     const struct {
         int entry;
         const char* copy;
         const char* roomText;
+        const char* range = "";
     } cases[] = {
-        {1, "txtdientich", "75 m2"},   {2, "txtsonguoi", "30"},      {3, "txtenthanpyngoai", "90"},
-        {3, "txtenthanpytrong", "50"}, {6, "txtnhietdongoai", "37"}, {6, "txtnhietdotrong", "26"},
-        {7, "txtnhietdongoai", "37"},  {7, "txtnhietdotrong", ""},
+        {1, "txtdientich", "75 m2"},   {2, "txtsonguoi", "30"},
+        {3, "txtenthanpyngoai", "90"}, {3, "txtenthanpytrong", "50"},
+        {6, "txtnhietdongoai", "37"},  {6, "txtnhietdotrong", "26"},
+        {7, "txtnhietdongoai", "37"},  {7, "txtnhietdotrong", "", cold},
     };
     for (const auto& c : cases)
-        QTest::addRow("%d %s", c.entry, c.copy) << c.entry << c.copy << c.roomText;
+        QTest::addRow("%d %s", c.entry, c.copy)
+            << c.entry << c.copy << c.roomText << QString::fromUtf8(c.range);
 }
 
 void tst_Notes::copiesTellWhenTheRoomDiffers() {
     QFETCH(int, entry);
     QFETCH(QString, copy);
     QFETCH(QString, roomText);
+    QFETCH(QString, range);
     QWidget* calculator = openCalculator(entry);
     QVERIFY(calculator != nullptr);
     auto* copied = calculator->findChild<QLineEdit*>(copy);
@@ -281,9 +289,12 @@ void tst_Notes::copiesTellWhenTheRoomDiffers() {
                copied->accessibleDescription().split(u'\n').contains(note) &&
                background(copied) != plain;
     };
-    const auto quiet = [copied, &plain] {
+    const auto quiet = [copied, &plain, &range] {
         return !copied->toolTip().contains(roomHolds) &&
-               !copied->accessibleDescription().contains(roomHolds) && background(copied) == plain;
+               !copied->accessibleDescription().contains(roomHolds) &&
+               (range.isEmpty() ? background(copied) == plain
+                                : copied->toolTip().split(u'\n').contains(range) &&
+                                      background(copied) != plain);
     };
 
     retype(original, roomText);
@@ -436,6 +447,8 @@ void tst_Notes::warningsSayWhy_data() {
          "Một số chỉ có một dấu chấm: đọc dừng ở dấu chấm thứ hai, nên chỉ đọc được 1.2."},
         {"1", "txttieuchuan", "12-5",
          "Dấu - chỉ đứng ở đầu số: đọc dừng ở dấu -, nên chỉ đọc được 12."},
+        {"-1", "txtdientich", "12\u00A0345",
+         "Dấu cách đặc biệt (U+00A0) kết thúc số, nên chỉ đọc được 12."},
         {"1", "txttieuchuan", "10", "Chỉ nhận 10, 11 hoặc 12 W/m2"}, // said whatever is typed
     };
     for (const auto& c : cases)

@@ -1,7 +1,8 @@
 // The copied room pasted into LibreOffice Calc set to the locale the test runs
 // in (CTest runs it in Vietnamese, where "12.873" reads as twelve thousand,
 // and in English): from the HTML and from the text alike, every number
-// arrives as the same number, and a room name that looks like a formula as text.
+// arrives as the same number, and a room name that looks like a formula as text;
+// pasted into a document, the whole room fills one page.
 
 #include "SampleRoom.h"
 #include "Spreadsheet.h"
@@ -39,11 +40,13 @@ private slots:
     void cells();
     void noFormulas_data();
     void noFormulas();
+    void onePageInADocument();
 
 private:
     // The sample room, copied and pasted into Calc once for every test.
     const Sheet& pasted(bool html);
     std::optional<PastedRoom> pasted_;
+    QString copiedHtml_;
 };
 
 const Sheet& tst_Spreadsheet::pasted(bool html) {
@@ -53,6 +56,8 @@ const Sheet& tst_Spreadsheet::pasted(bool html) {
             return (pasted_ = PastedRoom{{}, {}, failure})->fromHtml;
         clickButton(window->cmdsaochep);
         const QMimeData* copied = QGuiApplication::clipboard()->mimeData();
+        if (copied != nullptr)
+            copiedHtml_ = copied->html();
         pasted_ = copied == nullptr ? PastedRoom{{}, {}, QStringLiteral("nothing was copied")}
                                     : pasteIntoCalc(QLocale::system().bcp47Name(), copied->html(),
                                                     copied->text());
@@ -93,6 +98,11 @@ void tst_Spreadsheet::cells_data() {
         {"Nhiệt tổng Q Max", 1, 10976},
         {"Nhiệt tổng Q Max", 2, 10.98},
         {"Nhiệt tổng Q Max", 3, 37452},
+        // 10976 W / 60 m² = 182.93 W/m²; 37452 BTU/h takes the 48000 BTU/h unit.
+        {"Tải lớn nhất", 1, 10.98},
+        {"Tải lớn nhất", 2, 37452},
+        {"Tải lớn nhất", 3, 183},
+        {"Tải lớn nhất", 4, 48000},
     };
     for (const bool html : {true, false}) {
         for (const auto& [label, column, expected] : cells)
@@ -148,6 +158,15 @@ void tst_Spreadsheet::noFormulas() {
         if (cell.kind == SheetCell::Kind::FormulaOrError)
             formulas << cell;
     QVERIFY2(formulas.isEmpty(), qPrintable(describe(formulas)));
+}
+
+void tst_Spreadsheet::onePageInADocument() {
+    std::ignore = pasted(true);
+    QVERIFY2(pasted_->failure.isEmpty(), qPrintable(pasted_->failure));
+    QString failure;
+    const int pages = pagesInWriter(copiedHtml_, failure);
+    QVERIFY2(failure.isEmpty(), qPrintable(failure));
+    QCOMPARE(pages, 1);
 }
 
 QTEST_MAIN(tst_Spreadsheet)

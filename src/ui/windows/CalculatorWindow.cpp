@@ -4,6 +4,7 @@
 #include "ui/notes/FieldNotes.h"
 
 #include "room/RoomValues.h"
+#include "room/Words.h"
 #include "ui/WindowPlacement.h"
 
 #include <QAbstractButton>
@@ -77,6 +78,28 @@ void CalculatorWindow::copyFromRoom(QLineEdit* field, room::RoomValue value) {
         if (changed == value)
             compare();
     });
+    if (const std::optional<RoomQuantity> quantity = room::quantityOf(value))
+        markRange(field, *quantity);
+}
+
+void CalculatorWindow::markRange(QLineEdit* field, RoomQuantity quantity) {
+    quantities_[field] = quantity;
+    const auto mark = [field, quantity] {
+        // Reading the text may raise an overflow while a compute is under way.
+        const FlagsKept flags;
+        const QString note = room::implausibleNote(quantity, fieldValue(field));
+        const QString advice = room::rangeAdvice(quantity);
+        setNote(field, NoteSource::Range,
+                note.isEmpty() || advice.isEmpty() ? note : note + u'\n' + advice,
+                NoteLook::Warning);
+    };
+    mark();
+    connect(field, &QLineEdit::textChanged, this, mark);
+}
+
+std::optional<RoomQuantity> CalculatorWindow::quantityOf(const QLineEdit* field) const {
+    const auto found = quantities_.find(field);
+    return found != quantities_.end() ? std::optional(found->second) : std::nullopt;
 }
 
 void CalculatorWindow::forgetReads() {
@@ -90,14 +113,15 @@ double CalculatorWindow::read(const QLineEdit* field) {
         return read.first == field;
     };
     std::erase_if(readFromFields_, same);
-    readFromFields_.emplace_back(
-        field, room::Input{inputName(field), field->text(), number, std::nullopt, false});
+    readFromFields_.emplace_back(field, room::Input{inputName(field), field->text(), number,
+                                                    std::nullopt, false, quantityOf(field)});
     return number;
 }
 
 double CalculatorWindow::roomValue(room::RoomValue value) {
     const double number = room_.number(value);
-    readFromRoom_[value] = {room::valueName(value), room_.text(value), number, value};
+    readFromRoom_[value] = {room::valueName(value), room_.text(value), number, value, false,
+                            room::quantityOf(value)};
     return number;
 }
 
@@ -110,8 +134,8 @@ std::vector<room::Input> CalculatorWindow::inputs() const {
         inputs.push_back(input);
     for (const Copy& copy : copies_) {
         const double number = fieldValue(copy.field);
-        inputs.push_back(
-            {inputName(copy.field), copy.field->text(), number, copy.value, number != copy.copied});
+        inputs.push_back({inputName(copy.field), copy.field->text(), number, copy.value,
+                          number != copy.copied, quantityOf(copy.field)});
     }
     for (const auto& [field, input] : readFromFields_)
         if (std::none_of(copies_.begin(), copies_.end(),

@@ -65,6 +65,10 @@ protected:
     // A start-up step: the room's text, as it stands, becomes the field's.
     void copyFromRoom(QLineEdit* field, room::RoomValue value);
 
+    // The field holds a quantity with values that cannot be or are unusual:
+    // it is marked while it holds one, and so are the results computed with it.
+    void markRange(QLineEdit* field, RoomQuantity quantity);
+
     // A compute starts: what earlier ones read is no input of its results.
     void forgetReads();
 
@@ -101,6 +105,7 @@ private:
     [[nodiscard]] QPoint placeBesideOwner() const;
     void moveFrameTo(QPoint frameTopLeft);
     [[nodiscard]] std::vector<room::Input> inputs() const;
+    [[nodiscard]] std::optional<RoomQuantity> quantityOf(const QLineEdit* field) const;
 
     room::RoomModel& room_;
     std::size_t entry_;
@@ -121,6 +126,7 @@ private:
     std::vector<Copy> copies_;
     std::map<room::RoomValue, room::Input> readFromRoom_;
     std::vector<std::pair<const QLineEdit*, room::Input>> readFromFields_;
+    std::map<const QLineEdit*, RoomQuantity> quantities_;
 };
 
 } // namespace kelvora::ui

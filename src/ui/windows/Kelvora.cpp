@@ -8,10 +8,10 @@
 #include "ui/Fields.h"
 #include "ui/Layout.h"
 #include "ui/ResultFrame.h"
+#include "ui/WindowAccessibility.h"
 #include "ui/notes/FieldNotes.h"
 #include "ui/notes/PassingNote.h"
 #include "ui/windows/RoomView.h"
-#include "ui/WindowAccessibility.h"
 
 #include <utility>
 #include <vector>
@@ -34,7 +34,8 @@ using room::RoomValue;
 using room::TotalKind;
 
 constexpr int insideWidthTw = 8625;
-constexpr int insideHeightTw = 6090;
+// One line of text more than the window was first drawn with, for the unit to buy.
+constexpr int insideHeightTw = 6480;
 constexpr int roomFieldHeightTw = 285;
 
 using Row = FieldRow<Kelvora>;
@@ -155,6 +156,10 @@ TwipsRect componentLeftTop(std::size_t entry, room::ResultKind kind) {
             0, 0};
 }
 
+const char* const sizingSource =
+    "Máy đề nghị: cỡ nhỏ nhất không dưới tải lớn nhất, theo cỡ máy điều hoà treo tường bán tại "
+    "Việt Nam (9000 BTU/h ≈ 1 HP); chỉ để tham khảo";
+
 const char* const airConditionsMissing = "Nhap so lieu nhiet do va dung am";
 
 QString copiedNoteText(const QString& roomName) {
@@ -184,6 +189,12 @@ Kelvora::Kelvora(QWidget* parent)
     cmdthoat = makeControl<QPushButton>(this, "cmdthoat", "Thoát", {5400, 5400, 1215, 495});
     cmdsaochep = makeControl<QPushButton>(this, "cmdsaochep", "Sao chép", {6840, 5400, 1215, 495});
     setFixedNote(cmdsaochep, report::copyButtonTip);
+    lblchonmay = makeControl<QLabel>(this, "lblchonmay", "Chọn máy", {120, 6045, 1095, 285});
+    txtchonmay = makeControl<QLineEdit>(this, "txtchonmay", "", {1320, 6030, 7200, 300});
+    nameByCaption(lblchonmay, txtchonmay);
+    txtchonmay->setReadOnly(true);
+    setFixedNote(txtchonmay, sizingSource);
+    view_->bindSizing(txtchonmay);
     copiedNote_ = new PassingNote(cmdsaochep);
     connect(tinh, &QPushButton::clicked, this, &Kelvora::tinh_Click);
     connect(cmdxoa, &QPushButton::clicked, this, &Kelvora::cmdxoa_Click);
@@ -217,7 +228,8 @@ Kelvora::Kelvora(QWidget* parent)
                 txtq7max,
                 cmdxoa,
                 cmdthoat,
-                cmdsaochep});
+                cmdsaochep,
+                txtchonmay});
     loaiQ->setFocus();
     showNotes();
     calculators_.makeRoomBesideOwner();

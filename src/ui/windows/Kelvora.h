@@ -94,6 +94,10 @@ public:
     QLabel* Label13 = nullptr;
     QLineEdit* txtqtongmax = nullptr;
 
+    // The unit the maximum total asks for.
+    QLabel* lblchonmay = nullptr;
+    QLineEdit* txtchonmay = nullptr;
+
     QPushButton* tinh = nullptr;
     QPushButton* cmdxoa = nullptr;
     QPushButton* cmdthoat = nullptr;

@@ -2,6 +2,7 @@
 
 #include "core/ArithmeticFault.h"
 #include "core/HeatBalance.h"
+#include "core/UnitSizes.h"
 #include "room/Words.h"
 #include "ui/notes/FieldNotes.h"
 
@@ -43,6 +44,23 @@ QString kilowattsText(const QString& loadW) {
 
 QString btuPerHourText(const QString& loadW) {
     return loadText(loadW, btuPerHour);
+}
+
+QString sizingWords(const room::Sizing& sizing) {
+    QString line =
+        QStringLiteral("Tải lớn nhất %1 kW; %2 BTU/h")
+            .arg(room::numberField(sizing.kilowatts), room::numberField(sizing.btuPerHour));
+    if (sizing.wattsPerM2)
+        line += QStringLiteral("; %1 W/m²").arg(room::numberField(*sizing.wattsPerM2));
+    if (sizing.unit)
+        line += QStringLiteral("; nên chọn máy ") +
+                room::unitWords(sizing.unit->btuPerHour, sizing.unit->horsepower);
+    else if (sizing.aboveLargest)
+        line += QStringLiteral("; trên %1 BTU/h: cần nhiều máy hoặc một hệ thống trung tâm")
+                    .arg(room::numberField(splitUnitSizes.back().btuPerHour));
+    else
+        line += QStringLiteral("; không cần máy");
+    return line;
 }
 
 RoomView::RoomView(room::RoomModel& model, QObject* parent)
@@ -91,7 +109,30 @@ void RoomView::bindTotal(QLineEdit* field, room::TotalKind total) {
     show(field, model_.text(total));
 }
 
+void RoomView::bindSizing(QLineEdit* line) {
+    sizing_ = line;
+}
+
 void RoomView::showStates() {
+    if (sizing_ != nullptr) {
+        const std::optional<room::Sizing> sizing = model_.sizing();
+        show(sizing_, sizing ? sizingWords(*sizing) : QString());
+        // The line says no more than the total it comes from.
+        const room::ResultState state = model_.state(room::TotalKind::Maximum);
+        const bool shown = sizing.has_value();
+        setNote(sizing_, NoteSource::Stale, shown ? state.stale : QString(), NoteLook::Warning);
+        setNote(sizing_, NoteSource::Totals, shown ? state.totalsStale : QString(),
+                NoteLook::Warning);
+        setNote(sizing_, NoteSource::Range, shown ? state.marked : QString(), NoteLook::Warning);
+        // A total typed by hand is sized as it reads, and says so.
+        const QString typed =
+            !shown || !state.typed ? QString()
+            : state.misread ? room::reading(QStringLiteral("Nhiệt tổng Q Max nhập tay"),
+                                            model_.text(room::TotalKind::Maximum), sizing->maximumW)
+                            : QStringLiteral("Nhiệt tổng Q Max nhập tay");
+        setNote(sizing_, NoteSource::Working, typed,
+                state.misread ? NoteLook::Warning : NoteLook::Described);
+    }
     for (const auto& [field, value] : room_) {
         const room::RoomValueState state = model_.state(value);
         setNote(field, NoteSource::AirCheck, state.airCheck,

@@ -31,6 +31,9 @@ public:
     // The model's text becomes the field's.
     void bindResult(QLineEdit* field, room::ResultId result);
     void bindTotal(QLineEdit* field, room::TotalKind total);
+    // The line that says which unit the maximum total asks for, with the
+    // maximum total's warnings.
+    void bindSizing(QLineEdit* line);
 
     // Every bound field's notes, as the model has it now.
     void showStates();
@@ -40,11 +43,15 @@ private:
     std::vector<std::pair<QLineEdit*, room::RoomValue>> room_;
     std::vector<std::pair<QLineEdit*, room::ResultId>> results_;
     std::vector<std::pair<QLineEdit*, room::TotalKind>> totals_;
+    QLineEdit* sizing_ = nullptr;
 };
 
 // A load in W as the units are sold, the number only: kW, BTU/h. Empty for a
 // text that reads as no finite number.
 [[nodiscard]] QString kilowattsText(const QString& loadW);
 [[nodiscard]] QString btuPerHourText(const QString& loadW);
+
+// The sizing line: "Tải lớn nhất 10.98 kW; 37452 BTU/h; 183 W/m²; nên chọn máy 48000 BTU/h (5 HP)".
+[[nodiscard]] QString sizingWords(const room::Sizing& sizing);
 
 } // namespace kelvora::ui

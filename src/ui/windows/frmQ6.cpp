@@ -87,6 +87,9 @@ frmQ6::frmQ6(const CalculatorSite& site)
     cmdtinh = makeControl<QPushButton>(this, "cmdtinh", "Tính", {5040, 2520, 1215, 495});
     connect(cmdtinh, &QPushButton::clicked, this, &frmQ6::cmdtinh_Click);
     computesWith(cmdtinh);
+    for (QLineEdit* transfer : {txthstnDong, txthstntay, txthstnnam, txthstnbac, txthstnkinh,
+                                txthstntran, txthstnsan, txthstncua})
+        markRange(transfer, RoomQuantity::HeatTransferWPerM2K);
 
     chainFocus({txtdtdong,   txtdttay,   txtdtnam,    txtdtbac,    txtdtkinh,
                 txtdttran,   txtdtsan,   txthstnDong, txthsndtay,  txthsnddong,
@@ -99,9 +102,12 @@ frmQ6::frmQ6(const CalculatorSite& site)
 void frmQ6::cmdtinh_Click() {
     FaultCheck faults(this);
     forgetReads();
+    // An element without area adds nothing: its coefficient is no input of the result.
     const auto element = [this](const QLineEdit* area, const QLineEdit* transfer,
                                 const QLineEdit* difference) {
-        return EnvelopeElement{read(area), read(transfer), read(difference)};
+        const double areaM2 = read(area);
+        return EnvelopeElement{areaM2, areaM2 != 0 ? read(transfer) : fieldValue(transfer),
+                               read(difference)};
     };
     // The room's temperatures as they stand now, not as they stood at creation.
     const Worked q6W =

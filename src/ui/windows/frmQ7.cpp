@@ -79,6 +79,11 @@ frmQ7::frmQ7(const CalculatorSite& site)
     cmdtinh = makeControl<QPushButton>(this, "cmdtinh", "Tinh", {3480, 3000, 1215, 495});
     connect(cmdtinh, &QPushButton::clicked, this, &frmQ7::cmdtinh_Click);
     computesWith(cmdtinh);
+    // The first coefficients are no real roof's; they stay, marked.
+    for (QLineEdit* transfer : {txthstnmaibang, txthstnmaivom})
+        markRange(transfer, RoomQuantity::HeatTransferWPerM2K);
+    for (QLineEdit* absorption : {txthshtmaibang, txthshtmaivom})
+        markRange(absorption, RoomQuantity::Absorption);
 
     chainFocus({txtdtmaibang, txtdtmaivom, txthstnmaibang, txthstnmaivom, cmdtinh, txtnhietdongoai,
                 txtnhietdotrong, txthshtmaibang, txthshtmaivom});
@@ -94,12 +99,19 @@ void frmQ7::Form_Load() {
 void frmQ7::cmdtinh_Click() {
     FaultCheck faults(this);
     forgetReads();
-    const Roof roof{.flat = {.areaM2 = read(txtdtmaibang),
-                             .transferWPerM2K = read(txthstnmaibang),
-                             .absorption = read(txthshtmaibang)},
-                    .vaulted = {.areaM2 = read(txtdtmaivom),
-                                .transferWPerM2K = read(txthstnmaivom),
-                                .absorption = read(txthshtmaivom)},
+    // A part without area adds nothing: its coefficients are no inputs of the result.
+    const auto part = [this](const QLineEdit* area, const QLineEdit* transfer,
+                             const QLineEdit* absorption) {
+        const double areaM2 = read(area);
+        const auto coefficient = [this, areaM2](const QLineEdit* field) {
+            return areaM2 != 0 ? read(field) : fieldValue(field);
+        };
+        return RoofPart{.areaM2 = areaM2,
+                        .transferWPerM2K = coefficient(transfer),
+                        .absorption = coefficient(absorption)};
+    };
+    const Roof roof{.flat = part(txtdtmaibang, txthstnmaibang, txthshtmaibang),
+                    .vaulted = part(txtdtmaivom, txthstnmaivom, txthshtmaivom),
                     .outdoorC = read(txtnhietdongoai),
                     .indoorC = read(txtnhietdotrong)};
     // One check a pass is enough: the status flags keep what any step raised.
