@@ -83,30 +83,26 @@ void RoomView::bindRoom(QLineEdit* field, room::RoomValue value) {
 
 void RoomView::bindResult(QLineEdit* field, room::ResultId result) {
     results_.emplace_back(field, result);
-    connect(field, &QLineEdit::textEdited, this,
-            [this, result](const QString& text) { model_.typed(result, text); });
-    connect(field, &QLineEdit::textChanged, this,
-            [this, result](const QString& text) { model_.setText(result, text); });
-    connect(&model_, &room::RoomModel::resultChanged, field,
-            [this, field, result](room::ResultId changed) {
-                if (changed == result)
-                    show(field, model_.text(result));
-            });
-    show(field, model_.text(result));
+    bindWritten(field, result, &room::RoomModel::resultChanged);
 }
 
 void RoomView::bindTotal(QLineEdit* field, room::TotalKind total) {
     totals_.emplace_back(field, total);
+    bindWritten(field, total, &room::RoomModel::totalChanged);
+}
+
+template <class Id>
+void RoomView::bindWritten(QLineEdit* field, Id id, void (room::RoomModel::*changed)(Id)) {
+    // What the user types is typed by hand; what the program writes keeps its story.
     connect(field, &QLineEdit::textEdited, this,
-            [this, total](const QString& text) { model_.typed(total, text); });
+            [this, id](const QString& text) { model_.typed(id, text); });
     connect(field, &QLineEdit::textChanged, this,
-            [this, total](const QString& text) { model_.setText(total, text); });
-    connect(&model_, &room::RoomModel::totalChanged, field,
-            [this, field, total](room::TotalKind changed) {
-                if (changed == total)
-                    show(field, model_.text(total));
-            });
-    show(field, model_.text(total));
+            [this, id](const QString& text) { model_.setText(id, text); });
+    connect(&model_, changed, field, [this, field, id](Id written) {
+        if (written == id)
+            show(field, model_.text(id));
+    });
+    show(field, model_.text(id));
 }
 
 void RoomView::bindSizing(QLineEdit* line) {

@@ -39,6 +39,10 @@ public:
     void showStates();
 
 private:
+    // A result's or a total's field, bound both ways.
+    template <class Id>
+    void bindWritten(QLineEdit* field, Id id, void (room::RoomModel::*changed)(Id));
+
     room::RoomModel& model_;
     std::vector<std::pair<QLineEdit*, room::RoomValue>> room_;
     std::vector<std::pair<QLineEdit*, room::ResultId>> results_;
