@@ -242,35 +242,26 @@ QString RoomModel::label(ResultId id) {
                                                          : component.average.label);
 }
 
-namespace {
+namespace {} // namespace
 
-// What Tính adds, read from the results as they stand, in W.
-std::vector<double> termsW(const std::vector<QString>& texts) {
+std::vector<double> RoomModel::termsW(TotalKind total) const {
     std::vector<double> termsW;
-    for (const QString& text : texts)
-        termsW.push_back(readNumber(text));
+    for (const ResultId id : terms(total))
+        termsW.push_back(readNumber(text(id)));
     return termsW;
 }
-
-} // namespace
 
 bool RoomModel::totalsOutOfDate() const {
     // What Tính would write now, worked out as it works it out; where it would
     // stop on a fault it writes nothing, and the totals stand as they are.
     const FlagsKept flags;
     FaultWatch watch;
-    std::vector<QString> averages;
-    for (const ResultId id : terms(TotalKind::Average))
-        averages.push_back(text(id));
-    const double averageW = averageTotalW(termsW(averages));
+    const double averageW = averageTotalW(termsW(TotalKind::Average));
     if (watch.check(averageW) != ArithmeticFault::None)
         return false;
     if (text(TotalKind::Average) != numberField(averageW))
         return true;
-    std::vector<QString> maxima;
-    for (const ResultId id : terms(TotalKind::Maximum))
-        maxima.push_back(text(id));
-    const double maximumW = Worked::addedUp(termsW(maxima)).value();
+    const double maximumW = Worked::addedUp(termsW(TotalKind::Maximum)).value();
     return watch.check(maximumW) == ArithmeticFault::None &&
            text(TotalKind::Maximum) != numberField(maximumW);
 }
@@ -321,23 +312,13 @@ void RoomModel::writeTotal(TotalKind total, double valueW) {
 
 ArithmeticFault RoomModel::computeTotals() {
     FaultWatch watch;
-    std::vector<double> averagesW;
-    std::vector<ComponentW> componentsW;
-    for (std::size_t entry = 0; entry < components().size(); ++entry)
-        averagesW.push_back(readNumber(text(ResultId{entry, ResultKind::Average})));
-    const double averageW = averageTotalW(averagesW);
+    const double averageW = averageTotalW(termsW(TotalKind::Average));
     ArithmeticFault fault = watch.check(averageW);
     if (fault == ArithmeticFault::None) {
         writeTotal(TotalKind::Average, averageW);
         // Read afresh for the maximum, after the average's write.
         watch.restart();
-        for (std::size_t entry = 0; entry < components().size(); ++entry) {
-            ComponentW read{readNumber(text(ResultId{entry, ResultKind::Average})), std::nullopt};
-            if (components()[entry].hasPeak())
-                read.peakW = readNumber(text(ResultId{entry, ResultKind::Peak}));
-            componentsW.push_back(read);
-        }
-        const double maximumW = maximumTotalW(componentsW);
+        const double maximumW = Worked::addedUp(termsW(TotalKind::Maximum)).value();
         fault = watch.check(maximumW);
         if (fault == ArithmeticFault::None)
             writeTotal(TotalKind::Maximum, maximumW);
@@ -351,13 +332,10 @@ void RoomModel::recordTotals() {
     // then the total's text is not this sum, and its working stays as it was.
     const FlagsKept flags;
     for (const TotalKind kind : allTotals) {
-        std::vector<QString> texts;
         QStringList labels;
-        for (const ResultId id : terms(kind)) {
-            texts.push_back(text(id));
+        for (const ResultId id : terms(kind))
             labels << label(id);
-        }
-        const Worked sum = Worked::addedUp(termsW(texts));
+        const Worked sum = Worked::addedUp(termsW(kind));
         Total& total = totals_[indexOf(kind)];
         if (total.text == numberField(sum.value())) {
             total.working = labels.join(QStringLiteral(" + ")) + QStringLiteral(" = ") +

@@ -133,6 +133,8 @@ private:
     [[nodiscard]] const Result& result(ResultId id) const;
     [[nodiscard]] Result& result(ResultId id);
     [[nodiscard]] std::vector<ResultId> terms(TotalKind total) const;
+    // What Tính adds for the total, read from the results as they stand, in W.
+    [[nodiscard]] std::vector<double> termsW(TotalKind total) const;
     [[nodiscard]] QString staleness(const Result& result) const;
     [[nodiscard]] QString marks(const Result& result) const;
     [[nodiscard]] bool totalsOutOfDate() const;
