@@ -16,14 +16,15 @@ namespace kelvora {
 
 inline constexpr double standardPressurePa = 101325.0;
 
-// What the check covers. The saturation pressure over water holds from 0 to
-// 200 °C; below 0 °C it would have to be taken over ice.
+// What the check covers. The saturation pressure over water holds from the
+// triple point (0.01 °C, taken from 0) to 200 °C; below 0 °C it would have to
+// be taken over ice.
 inline constexpr double lowestCheckedC = 0.0;
 inline constexpr double highestCheckedC = 200.0;
 inline constexpr double highestHumidityPercent = 100.0;
 
-// The saturation pressure of water vapour over liquid water, Pa (the
-// Hyland–Wexler equation, ASHRAE Handbook—Fundamentals, chapter 1).
+// The saturation pressure of water vapour over liquid water, Pa, as the
+// steam tables give it.
 [[nodiscard]] std::optional<double> saturationPressurePa(double temperatureC);
 
 // The moisture content of air at the given relative humidity, g/kg of dry air.
@@ -35,5 +36,10 @@ inline constexpr double highestHumidityPercent = 100.0;
 // moisture content (g/kg of dry air, not negative).
 [[nodiscard]] std::optional<double> enthalpyKJPerKg(double temperatureC,
                                                     double moistureContentGPerKg);
+
+// The temperature of air with the given enthalpy and moisture content: where
+// a line of constant enthalpy crosses a moisture content on the I-d chart.
+[[nodiscard]] std::optional<double> temperatureAtEnthalpyC(double enthalpyKJPerKg,
+                                                           double moistureContentGPerKg);
 
 } // namespace kelvora

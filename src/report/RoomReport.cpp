@@ -15,6 +15,8 @@
 #include <algorithm>
 #include <cmath>
 #include <iterator>
+#include <optional>
+#include <utility>
 
 namespace kelvora::report {
 
@@ -123,6 +125,26 @@ Result result(const ResultState& state, const QString& shown) {
             state.working};
 }
 
+// The moisture content or the enthalpy the moist-air check works out from
+// the side's temperature and humidity, as a fill would write it: a row of
+// its own under the value typed. None for any other room value.
+std::optional<std::vector<Cell>> byTemperatureAndHumidity(const RoomModel& model,
+                                                          const RoomLine& line) {
+    for (const AirSide side : allAirSides) {
+        const AirValues values = airValues(side);
+        const bool moisture = line.value == values.moistureGPerKg;
+        if (!moisture && line.value != values.enthalpyKJPerKg)
+            continue;
+        const AirFill fill = model.fill(side);
+        const QString worked = moisture ? fill.moistureGPerKg : fill.enthalpyKJPerKg;
+        return std::vector<Cell>{
+            text(QString::fromUtf8(line.label) + QStringLiteral(" theo nhiệt độ và độ ẩm")),
+            worked.isEmpty() ? text(worked) : number(readNumber(worked)), text(line.unit),
+            text(fill.whyNot)};
+    }
+    return std::nullopt;
+}
+
 RoomReport::Table roomTable(const RoomModel& model) {
     RoomReport::Table table{
         QStringLiteral("Phòng"), cells({"Số liệu phòng", "Giá trị", "Đơn vị", "Ghi chú"}), {}};
@@ -136,6 +158,8 @@ RoomReport::Table roomTable(const RoomModel& model) {
             {text(line.label), value.cell, text(line.unit),
              text(joined(QStringList{value.reading} + model.state(line.value).warnings() +
                          QStringList{value.limit}))});
+        if (std::optional<std::vector<Cell>> worked = byTemperatureAndHumidity(model, line))
+            table.rows.push_back(std::move(*worked));
     }
     return table;
 }

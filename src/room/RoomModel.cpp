@@ -75,25 +75,14 @@ RoomValueState RoomModel::state(RoomValue value) const {
     if (const std::optional<RoomQuantity> quantity = quantityOf(value))
         state.implausible = implausibleNote(*quantity, readNumber(text(value)));
     AirNote air;
-    switch (value) {
-    case RoomValue::OutdoorMoistureGPerKg:
-        air = moistureCheck(text(RoomValue::OutdoorC), text(RoomValue::OutdoorHumidityPercent),
-                            text(value));
-        break;
-    case RoomValue::IndoorMoistureGPerKg:
-        air = moistureCheck(text(RoomValue::IndoorC), text(RoomValue::IndoorHumidityPercent),
-                            text(value));
-        break;
-    case RoomValue::OutdoorEnthalpyKJPerKg:
-        air = enthalpyCheck(text(RoomValue::OutdoorC), text(RoomValue::OutdoorMoistureGPerKg),
-                            text(value));
-        break;
-    case RoomValue::IndoorEnthalpyKJPerKg:
-        air = enthalpyCheck(text(RoomValue::IndoorC), text(RoomValue::IndoorMoistureGPerKg),
-                            text(value));
-        break;
-    default:
-        break;
+    for (const AirSide side : allAirSides) {
+        const AirValues values = airValues(side);
+        if (value == values.moistureGPerKg)
+            air =
+                moistureCheck(text(values.temperatureC), text(values.humidityPercent), text(value));
+        else if (value == values.enthalpyKJPerKg)
+            air =
+                enthalpyCheck(text(values.temperatureC), text(values.moistureGPerKg), text(value));
     }
     state.airCheck = air.text;
     state.airDisagrees = air.warning;
@@ -106,6 +95,17 @@ bool RoomModel::filled(RoomCheck check) const {
         if (isChecked(value, check) && text(value).isEmpty())
             return false;
     return true;
+}
+
+AirFill RoomModel::fill(AirSide side) const {
+    const AirValues values = airValues(side);
+    return airFill(text(values.temperatureC), text(values.humidityPercent));
+}
+
+AirState RoomModel::air(AirSide side) const {
+    const AirValues values = airValues(side);
+    return airState(text(values.temperatureC), text(values.humidityPercent),
+                    text(values.moistureGPerKg), text(values.enthalpyKJPerKg));
 }
 
 const RoomModel::Result& RoomModel::result(ResultId id) const {

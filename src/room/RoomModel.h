@@ -11,6 +11,7 @@
 // signals; views then write the texts it holds and render its states, and
 // the copied report renders the same states.
 
+#include "AirCheck.h"
 #include "Components.h"
 #include "RoomValues.h"
 #include "core/ArithmeticFault.h"
@@ -80,6 +81,9 @@ public:
     [[nodiscard]] RoomValueState state(RoomValue value) const;
     // Whether every room value the check needs is filled in (a blank passes).
     [[nodiscard]] bool filled(RoomCheck check) const;
+    // A side's air: what filling it in would write, and where the chart puts it.
+    [[nodiscard]] AirFill fill(AirSide side) const;
+    [[nodiscard]] AirState air(AirSide side) const;
 
     // Results. A computed one is rounded half to even to whole watts; the
     // caller has passed it through the fault check.

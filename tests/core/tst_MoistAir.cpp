@@ -20,6 +20,10 @@ class tst_MoistAir : public QObject {
 private slots:
     void saturatedAirAsTabulated_data();
     void saturatedAirAsTabulated();
+    void saturationPressureAsInSteamTables_data();
+    void saturationPressureAsInSteamTables();
+    void temperatureOnALineOfEnthalpy_data();
+    void temperatureOnALineOfEnthalpy();
     void uncoveredInputsGiveNothing_data();
     void uncoveredInputsGiveNothing();
     void flagsRaisedBeforeStay_data();
@@ -52,6 +56,51 @@ void tst_MoistAir::saturatedAirAsTabulated() {
     const double enthalpy = kelvora::enthalpyKJPerKg(temperatureC, moisture).value_or(0.0);
     QVERIFY2(std::abs(enthalpy / enthalpyKJPerKg - 1.0) < 0.01,
              qPrintable(QString::number(enthalpy)));
+}
+
+// The steam tables (IAPWS), as printed to five figures, in kPa; the
+// Hyland–Wexler fit gives 2.3388 at 20 °C and 7.3835 at 40 °C.
+void tst_MoistAir::saturationPressureAsInSteamTables_data() {
+    QTest::addColumn<double>("temperatureC");
+    QTest::addColumn<double>("pressureKPa");
+    for (const auto& [t, p] : {std::array{10.0, 1.2281},
+                               {15.0, 1.7057},
+                               {20.0, 2.3392},
+                               {25.0, 3.1698},
+                               {30.0, 4.2469},
+                               {35.0, 5.6291},
+                               {40.0, 7.3851}})
+        QTest::addRow("%g °C", t) << t << p;
+}
+
+void tst_MoistAir::saturationPressureAsInSteamTables() {
+    QFETCH(double, temperatureC);
+    QFETCH(double, pressureKPa);
+    const double pressurePa = saturationPressurePa(temperatureC).value_or(0.0);
+    QVERIFY2(std::abs(pressurePa / 1000.0 - pressureKPa) <= 0.00005,
+             qPrintable(QString::number(pressurePa, 'f', 3)));
+}
+
+// Worked by hand from the moist-air states of the fill's test, to five
+// decimals:
+// t = (I − 2.501 d) / (1.006 + 0.00186 d).
+void tst_MoistAir::temperatureOnALineOfEnthalpy_data() {
+    QTest::addColumn<double>("enthalpyKJPerKg");
+    QTest::addColumn<double>("moistureGPerKg");
+    QTest::addColumn<double>("temperatureC");
+    QTest::newRow("dry air") << 25.15 << 0.0 << 25.0;
+    QTest::newRow("saturated at 20 °C") << 57.42545 << 14.69760 << 20.0;
+    QTest::newRow("saturated at 30 °C") << 99.74640 << 27.20838 << 30.0;
+    QTest::newRow("below freezing, dry") << -10.06 << 0.0 << -10.0;
+}
+
+void tst_MoistAir::temperatureOnALineOfEnthalpy() {
+    QFETCH(double, enthalpyKJPerKg);
+    QFETCH(double, moistureGPerKg);
+    QFETCH(double, temperatureC);
+    const double t = temperatureAtEnthalpyC(enthalpyKJPerKg, moistureGPerKg).value_or(-999.0);
+    QVERIFY2(std::abs(t - temperatureC) <= 0.0001, qPrintable(QString::number(t, 'f', 6)));
+    QVERIFY(!temperatureAtEnthalpyC(enthalpyKJPerKg, -1.0));
 }
 
 void tst_MoistAir::uncoveredInputsGiveNothing_data() {

@@ -89,36 +89,40 @@ void tst_Copy::copiedRows_data() {
                                   << "[Số liệu phòng]\t[Giá trị]\t[Đơn vị]\t[Ghi chú]";
     QTest::newRow("outdoor temperature") << 4 << "Nhiệt độ không khí ngoài trời\t34,6\t°C\t"
                                          << "Nhiệt độ không khí ngoài trời\t{34.6}34,6\t°C\t";
-    QTest::newRow("indoor moisture") << 9 << "Dung ẩm không khí trong phòng\t12,873\tg/kg\t"
+    QTest::newRow("indoor moisture") << 10 << "Dung ẩm không khí trong phòng\t12,873\tg/kg\t"
                                      << "Dung ẩm không khí trong phòng\t{12.873}12,873\tg/kg\t";
+    // 25 °C and 65 % at 101.325 kPa, with the steam tables' 3.1698 kPa: 12.909 g/kg.
+    QTest::newRow("indoor moisture by temperature and humidity")
+        << 11 << "Dung ẩm không khí trong phòng theo nhiệt độ và độ ẩm\t12,909\tg/kg\t"
+        << "Dung ẩm không khí trong phòng theo nhiệt độ và độ ẩm\t{12.909}12,909\tg/kg\t";
     QTest::newRow("results heading")
-        << 12 << "Thành phần\tTrung bình (W)\tMax (W)\tCách tính\tCách tính Max\tGhi chú"
+        << 16 << "Thành phần\tTrung bình (W)\tMax (W)\tCách tính\tCách tính Max\tGhi chú"
         << "[Thành phần]\t[Trung bình (W)]\t[Max (W)]\t[Cách tính]\t[Cách tính Max]\t[Ghi chú]";
     QTest::newRow("Q2, spelled right")
-        << 14 << "Nhiệt do đèn chiếu sáng Q2\t660\t\t60 × 11 = 660 W\t\t"
+        << 18 << "Nhiệt do đèn chiếu sáng Q2\t660\t\t60 × 11 = 660 W\t\t"
         << "Nhiệt do đèn chiếu sáng Q2\t{660}660\t\t60 × 11 = 660 "
            "W\t\t";
     // A working's decimal points are the ones of the numbers beside it.
     QTest::newRow("Q4, a working with decimals")
-        << 16
+        << 20
         << "Nhiệt do lọt không khí Q4\t3929\t\t(101,6478 − 57,9914) × ((180 × 1,8) / 3600) × "
            "1000 = 3929 W\t\t"
         << "Nhiệt do lọt không khí Q4\t{3929}3929\t\t(101,6478 − 57,9914) × ((180 × 1,8) / 3600) "
            "× 1000 = 3929 W\t\t";
     QTest::newRow("totals heading")
-        << 21 << "Tổng nhiệt thừa\tW\tkW\tBTU/h\tCách tính\tGhi chú"
+        << 25 << "Tổng nhiệt thừa\tW\tkW\tBTU/h\tCách tính\tGhi chú"
         << "[Tổng nhiệt thừa]\t[W]\t[kW]\t[BTU/h]\t[Cách tính]\t[Ghi chú]";
     const char* const sum = "Q1 + Q2 + Q3 + Q4 + Q5 Max + Q6 + Q7 Max + Q8 = 1300 + 660 + 1554 + "
                             "3929 + 1723 + 1321 + 151 + 338 = 10976 W";
     // The sample room's ceiling, floor and roofs keep coefficients no real one has.
     const char* const marked = "Tính từ kết quả có cảnh báo: Q6, Q7 Max";
     QTest::newRow("maximum total")
-        << 23 << QStringLiteral("Nhiệt tổng Q Max\t10976\t10,98\t37452\t%1\t%2").arg(sum, marked)
+        << 27 << QStringLiteral("Nhiệt tổng Q Max\t10976\t10,98\t37452\t%1\t%2").arg(sum, marked)
         << QStringLiteral("Nhiệt tổng Q Max\t{10976}10976\t{10.98}10,98\t{37452}37452\t%1\t%2")
                .arg(sum, marked);
     // 10976 W / 60 m² = 182.93 W/m²; 37452 BTU/h takes the 48000 BTU/h unit.
     QTest::newRow("sizing")
-        << 25
+        << 29
         << QStringLiteral("Tải lớn nhất\t10,98\t37452\t183\t48000\t48000 BTU/h (5 HP); %1")
                .arg(marked)
         << QStringLiteral("Tải lớn nhất\t{10.98}10,98\t{37452}37452\t{183}183\t{48000}48000\t48000 "
@@ -135,16 +139,16 @@ void tst_Copy::copiedRows() {
     computeSampleRoom();
     const RoomReport report(window->model());
     const QStringList lines = report.plainText(vietnamese).split(u'\n');
-    // 12, a blank, 9, a blank, 3, a blank, 2, and the last line's end
-    QCOMPARE(lines.size(), 30);
-    for (const int blank : {12, 22, 26, 29})
+    // 16, a blank, 9, a blank, 3, a blank, 2, and the last line's end
+    QCOMPARE(lines.size(), 34);
+    for (const int blank : {16, 26, 30, 33})
         QCOMPARE(lines[blank], QString());
-    QCOMPARE(lines.filter(QStringLiteral("\t")).size(), 26);
+    QCOMPARE(lines.filter(QStringLiteral("\t")).size(), 30);
     QCOMPARE(lines.filter(QStringLiteral("\t"))[row], plain);
 
     const QStringList htmlRows =
         report.html(vietnamese).split(u'\n').filter(QRegularExpression(QStringLiteral("^<tr>")));
-    QCOMPARE(htmlRows.size(), 26);
+    QCOMPARE(htmlRows.size(), 30);
     QString failure;
     QCOMPARE(cellsOf(htmlRows[row], failure).join(u'\t'), html);
     QVERIFY2(failure.isEmpty(), qPrintable(failure));
@@ -211,7 +215,7 @@ void tst_Copy::badTexts() {
                                      .html(vietnamese)
                                      .split(u'\n')
                                      .filter(QRegularExpression(QStringLiteral("^<tr>")));
-    QCOMPARE(htmlRows.size(), 24);
+    QCOMPARE(htmlRows.size(), 28);
     QString failure;
     const QString row = htmlRows.filter(QStringLiteral(">%1</td>").arg(label)).value(0);
     QCOMPARE(cellsOf(row, failure).value(1), html);

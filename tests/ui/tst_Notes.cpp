@@ -393,14 +393,14 @@ void tst_Notes::airConditionsAreChecked_data() {
         QString note;
         bool warning;
     } cases[] = {
-        {"", "txtdungamngoai", moisture.arg("26.05"), false}, // the first texts agree
-        {"", "txtdungamtrong", moisture.arg("12.91"), false},
-        {"", "txtenthanpyngoai", enthalpy.arg("101.51"), false},
-        {"", "txtenthanpytrong", enthalpy.arg("57.94"), false},
-        {"txtnhietdongoai=37", "txtdungamngoai", moisture.arg("29.9"), true},
-        {"txtnhietdongoai=37", "txtenthanpyngoai", enthalpy.arg("104.04"), true},
-        {"txtdungamtrong=13.3", "txtdungamtrong", moisture.arg("12.91"), false},
-        {"txtdungamtrong=13.3", "txtenthanpytrong", enthalpy.arg("59.03"), true},
+        {"", "txtdungamngoai", moisture.arg("26.056"), false}, // the first texts agree
+        {"", "txtdungamtrong", moisture.arg("12.909"), false},
+        {"", "txtenthanpyngoai", enthalpy.arg("101.5069"), false},
+        {"", "txtenthanpytrong", enthalpy.arg("57.9440"), false},
+        {"txtnhietdongoai=37", "txtdungamngoai", moisture.arg("29.908"), true},
+        {"txtnhietdongoai=37", "txtenthanpyngoai", enthalpy.arg("104.0373"), true},
+        {"txtdungamtrong=13.3", "txtdungamtrong", moisture.arg("12.909"), false},
+        {"txtdungamtrong=13.3", "txtenthanpytrong", enthalpy.arg("59.0318"), true},
         {"txtdoamtrong=101", "txtdungamtrong", uncovered.arg("độ ẩm"), false},
         {"txtnhietdongoai=-300", "txtenthanpyngoai", uncovered.arg("dung ẩm"), false},
         {"txtnhietdotrong=1E999", "txtenthanpytrong", uncovered.arg("dung ẩm"), false},
