@@ -1,9 +1,7 @@
 #pragma once
 
-// What the eight calculator windows have in common. Each is a top-level window
-// of its own, created by the main window's dispatch and owned by it: a
-// dialog-type window, not modal, that the window manager keeps above the
-// main window, so that working in the main window never buries it. It sees
+// What the eight calculator windows have in common. Each is a window of the
+// main window's own (OwnedWindow), created by its dispatch. It sees
 // the room only through the room model: it copies room values into its own
 // fields when it is created, reads every number a formula takes through
 // read() or roomValue(), so that the result goes to the model with each
@@ -14,8 +12,8 @@
 
 #include "room/RoomModel.h"
 #include "ui/Fields.h"
+#include "ui/windows/OwnedWindow.h"
 
-#include <QPoint>
 #include <QString>
 #include <QWidget>
 
@@ -26,10 +24,8 @@
 #include <vector>
 
 class QAbstractButton;
-class QCloseEvent;
 class QEvent;
 class QKeyEvent;
-class QMoveEvent;
 class QLineEdit;
 
 namespace kelvora::ui {
@@ -43,23 +39,13 @@ struct CalculatorSite {
     QWidget* owner;
 };
 
-class CalculatorWindow : public QWidget {
+class CalculatorWindow : public OwnedWindow {
     Q_OBJECT
-    Q_CLASSINFO("accessibleRole", "Dialog")
 
 public:
     // The inside of the window measures widthTwips × heightTwips.
     CalculatorWindow(const CalculatorSite& site, const char* name, const char* title,
                      int widthTwips, int heightTwips);
-
-    // Shows the window, not modal, in front, beside its owner wherever the
-    // owner stands now (or over it where the screen has no room beside it).
-    // Once the user has moved it, it opens where the user put it.
-    void showInFront();
-
-signals:
-    // The window has been closed and is about to be destroyed.
-    void closed();
 
 protected:
     // A start-up step: the room's text, as it stands, becomes the field's.
@@ -96,14 +82,9 @@ protected:
 
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-    void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    void moveEvent(QMoveEvent* event) override;
 
 private:
-    // The top left of the frame beside the owner, where the screen has room.
-    [[nodiscard]] QPoint placeBesideOwner() const;
-    void moveFrameTo(QPoint frameTopLeft);
     [[nodiscard]] std::vector<room::Input> inputs() const;
     [[nodiscard]] std::optional<RoomQuantity> quantityOf(const QLineEdit* field) const;
 
@@ -112,9 +93,7 @@ private:
     void showWhatEnables();
 
     QAbstractButton* computeButton_ = nullptr;
-    QString whatEnables_;             // while the button is disabled
-    std::optional<QPoint> askedAt_;   // the frame's top left, where the program last put it
-    std::optional<QPoint> userPlace_; // the same, where the user last put it
+    QString whatEnables_; // while the button is disabled
     // What a result goes on to remember: the copies of room values as the
     // compute finds them, what it read from the room itself, and the
     // window's own fields it read, in the order it read them.
