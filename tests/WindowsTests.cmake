@@ -7,7 +7,7 @@
 set(desktop_prefix ${CMAKE_BINARY_DIR}/wine/desktop-prefix)
 set(with_desktop ${CMAKE_CURRENT_SOURCE_DIR}/display/with-desktop.sh)
 kelvora_wine_prefix("wine desktop" wineDesktop ${desktop_prefix})
-foreach(name tst_Dispatch tst_Kelvora tst_WholeRoom tst_Windows)
+foreach(name tst_Dispatch tst_IdChart tst_Kelvora tst_WholeRoom tst_Windows)
     add_test(NAME "${name} on a desktop" COMMAND bash ${with_desktop}
         ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:${name}>)
     set_tests_properties("${name} on a desktop" PROPERTIES TIMEOUT 300

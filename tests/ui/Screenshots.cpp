@@ -27,6 +27,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPoint>
+#include <QPushButton>
 #include <QRect>
 #include <QString>
 #include <QTest>
@@ -217,6 +218,23 @@ bool showMarkedInput(const QDir& folder) {
            save(hovering(&room, room.txtqtongmax), folder, "marked-total.png");
 }
 
+// The sample room's air on the I-d chart, and the outdoor moisture content's
+// note, which says how to fill it in.
+bool showChart(const QDir& folder) {
+    kelvora::ui::Kelvora room;
+    room.show();
+    if (!QTest::qWaitForWindowExposed(&room))
+        return false;
+    clickButton(room.cmdbieudo);
+    QWidget* chart = room.chart();
+    if (chart == nullptr || !QTest::qWaitForWindowExposed(chart)) {
+        std::fprintf(stderr, "the I-d chart did not appear\n");
+        return false;
+    }
+    return save(chart->grab(), folder, "id-chart.png") &&
+           save(hovering(&room, room.txtdungamngoai), folder, "air-fill.png");
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -233,6 +251,6 @@ int main(int argc, char* argv[]) {
         return 1;
     const bool rendered = workThrough(room, folder) && showWorking(room, folder) &&
                           showWarnings(room, folder) && showChecks(room, folder) &&
-                          showMarkedInput(folder);
+                          showMarkedInput(folder) && showChart(folder);
     return rendered ? 0 : 1;
 }

@@ -95,7 +95,8 @@ void tst_Accessibility::captionsNameTheirControls() {
     }
     for (QAbstractButton* button : shown->findChildren<QAbstractButton*>()) {
         const QString name = QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name);
-        QCOMPARE(name, button->text());
+        // Said without the mark of its Alt key, which the reader says apart.
+        QCOMPARE(name, QString(button->text()).remove(u'&'));
     }
 }
 

@@ -166,6 +166,9 @@ void tst_Kelvora::tabVisitsTheFieldsInOrder() {
         "cmdthoat",
         "cmdsaochep",
         "txtchonmay",
+        "cmddienngoai",
+        "cmddientrong",
+        "cmdbieudo",
         "loaiQ",
     };
     QApplication::setActiveWindow(window);

@@ -188,6 +188,10 @@ Kelvora::Kelvora(QWidget* parent)
     cmdxoa = makeControl<QPushButton>(this, "cmdxoa", "Xoá", {3960, 5400, 1215, 495});
     cmdthoat = makeControl<QPushButton>(this, "cmdthoat", "Thoát", {5400, 5400, 1215, 495});
     cmdsaochep = makeControl<QPushButton>(this, "cmdsaochep", "Sao chép", {6840, 5400, 1215, 495});
+    // Where the command row had room, left of Tính.
+    cmdbieudo =
+        makeControl<QPushButton>(this, "cmdbieudo", "Biểu đồ &I-d", {1080, 5400, 1215, 495});
+    setFixedNote(cmdbieudo, "Mở biểu đồ I-d với trạng thái không khí ngoài trời và trong phòng");
     setFixedNote(cmdsaochep, report::copyButtonTip);
     lblchonmay = makeControl<QLabel>(this, "lblchonmay", "Chọn máy", {120, 6045, 1095, 285});
     txtchonmay = makeControl<QLineEdit>(this, "txtchonmay", "", {1320, 6030, 7200, 300});
@@ -200,6 +204,7 @@ Kelvora::Kelvora(QWidget* parent)
     connect(cmdxoa, &QPushButton::clicked, this, &Kelvora::cmdxoa_Click);
     connect(cmdthoat, &QPushButton::clicked, this, &Kelvora::cmdthoat_Click);
     connect(cmdsaochep, &QPushButton::clicked, this, &Kelvora::cmdsaochep_Click);
+    connect(cmdbieudo, &QPushButton::clicked, this, &Kelvora::cmdbieudo_Click);
 
     chainFocus({loaiQ,
                 txtQ6,
@@ -229,7 +234,10 @@ Kelvora::Kelvora(QWidget* parent)
                 cmdxoa,
                 cmdthoat,
                 cmdsaochep,
-                txtchonmay});
+                txtchonmay,
+                cmddienngoai,
+                cmddientrong,
+                cmdbieudo});
     loaiQ->setFocus();
     showNotes();
     calculators_.makeRoomBesideOwner();
@@ -247,6 +255,13 @@ void Kelvora::buildRoom() {
         entries.push_back({component.entryText});
     loaiQ = makeEntryList(this, "loaiQ", {120, 2280, 6855, 315}, entries);
     nameByCaption(CHONLOAINHIETTHUA, loaiQ);
+    // Beside the list, under the indoor fields, where the window had room.
+    cmddienngoai =
+        makeControl<QPushButton>(this, "cmddienngoai", "Điền d, I &ngoài", {7080, 2040, 1455, 315});
+    cmddientrong =
+        makeControl<QPushButton>(this, "cmddientrong", "Điền d, I &trong", {7080, 2400, 1455, 315});
+    view_->bindFill(cmddienngoai, room::AirSide::Outdoor);
+    view_->bindFill(cmddientrong, room::AirSide::Indoor);
     connectPicks(
         loaiQ, this, [this] { loaiQ_Click(); }, Repick::ClickEnterOrDouble);
 }
@@ -321,6 +336,12 @@ void Kelvora::cmdsaochep_Click() {
         copiedNote_->show(copiedNoteText(model_->text(RoomValue::Name)));
 }
 
+void Kelvora::cmdbieudo_Click() {
+    if (chart_ == nullptr)
+        chart_ = new frmIdChart(*model_, this);
+    chart_->showInFront();
+}
+
 void Kelvora::loaiQ_Click() {
     const std::span<const room::ComponentRow> table = room::components();
     for (std::size_t entry = 0; entry < table.size(); ++entry)
@@ -344,8 +365,9 @@ void Kelvora::loaiQ_Click() {
 }
 
 Kelvora::~Kelvora() {
-    // Its calculators go first: they are windows of this one's.
+    // Its calculators and its chart go first: they are windows of this one's.
     calculators_.destroyAll();
+    delete chart_;
     stopAnnouncingWindows();
 }
 
@@ -364,6 +386,7 @@ void Kelvora::closeEvent(QCloseEvent* event) {
     // The calculators are windows of their own and do not close with this one;
     // they go first, so that nothing of the run outlives its main window.
     calculators_.destroyAll();
+    delete chart_;
     QWidget::closeEvent(event);
 }
 

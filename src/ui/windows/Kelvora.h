@@ -10,10 +10,13 @@
 // checks that the air conditions are filled in and shows the entry's
 // calculator while hiding the others. Sao chép hands the model to a
 // RoomReport, which puts the room on the clipboard as tables, and leaves a
-// passing note at the button that it did.
+// passing note at the button that it did. The I-d chart is a window of its
+// own, made when first asked for.
 
 #include "ui/windows/CalculatorWindows.h"
+#include "ui/windows/frmIdChart.h"
 
+#include <QPointer>
 #include <QWidget>
 
 class QCloseEvent;
@@ -47,6 +50,8 @@ public:
 
     [[nodiscard]] const CalculatorWindows& calculators() const { return calculators_; }
     [[nodiscard]] const room::RoomModel& model() const { return *model_; }
+    // The I-d chart's window as it exists now, or nullptr.
+    [[nodiscard]] frmIdChart* chart() const { return chart_; }
 
     // The room: what it is and its air.
     QLabel* Label1 = nullptr;
@@ -71,6 +76,11 @@ public:
     QLineEdit* txtenthanpyngoai = nullptr; // kJ/kg
     QLabel* Label12 = nullptr;
     QLineEdit* txtenthanpytrong = nullptr; // kJ/kg
+
+    // Each side's moisture content and enthalpy, filled in from its
+    // temperature and humidity when asked.
+    QPushButton* cmddienngoai = nullptr;
+    QPushButton* cmddientrong = nullptr;
 
     QLabel* CHONLOAINHIETTHUA = nullptr;
     QListWidget* loaiQ = nullptr;
@@ -102,6 +112,7 @@ public:
     QPushButton* cmdxoa = nullptr;
     QPushButton* cmdthoat = nullptr;
     QPushButton* cmdsaochep = nullptr;
+    QPushButton* cmdbieudo = nullptr;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -113,6 +124,7 @@ private:
     void cmdthoat_Click();
     void loaiQ_Click();
     void cmdsaochep_Click();
+    void cmdbieudo_Click();
 
     void buildRoom();
     void buildResults();
@@ -123,6 +135,7 @@ private:
     RoomView* view_;
     CalculatorWindows calculators_;
     PassingNote* copiedNote_ = nullptr;
+    QPointer<frmIdChart> chart_; // made when first asked for
 };
 
 } // namespace ui

@@ -6,7 +6,12 @@
 #include "room/Words.h"
 #include "ui/notes/FieldNotes.h"
 
+#include <QAbstractButton>
+#include <QKeySequence>
 #include <QLineEdit>
+#include <QPoint>
+#include <QShortcut>
+#include <QToolTip>
 
 #include <cmath>
 
@@ -16,6 +21,9 @@ namespace {
 
 const char* const workingPrefix = "Cách tính: ";
 const char* const typedByHand = "Nhập tay";
+const char* const fillTells =
+    "Điền dung ẩm và enthanpy theo nhiệt độ và độ ẩm (áp suất tiêu chuẩn); Ctrl+Z trong ô "
+    "lấy lại giá trị cũ";
 
 QString workingNote(const room::ResultState& state) {
     if (state.typed)
@@ -105,6 +113,57 @@ void RoomView::bindWritten(QLineEdit* field, Id id, void (room::RoomModel::*chan
     show(field, model_.text(id));
 }
 
+void RoomView::bindFill(QAbstractButton* button, room::AirSide side) {
+    // A disabled button lets its Alt key through to the focused field, which
+    // would take it for a letter typed.
+    auto* refused = new QShortcut(QKeySequence::mnemonic(button->text()), button->window());
+    refused->setEnabled(false);
+    connect(refused, &QShortcut::activated, button, [this, button, side] {
+        QToolTip::showText(button->mapToGlobal(QPoint(0, button->height())),
+                           model_.fill(side).whyNot, button);
+    });
+    fills_.push_back({button, side, refused});
+    setFixedNote(button, fillTells);
+    connect(button, &QAbstractButton::clicked, this, [this, side] { fill(side); });
+}
+
+void RoomView::fill(room::AirSide side) {
+    const room::AirFill filled = model_.fill(side);
+    if (!filled.whyNot.isEmpty())
+        return;
+    const room::AirValues values = room::airValues(side);
+    // Inserted over the whole text, as typing would: the field keeps it for Ctrl+Z.
+    for (const auto& [value, text] : {std::pair{values.moistureGPerKg, filled.moistureGPerKg},
+                                      std::pair{values.enthalpyKJPerKg, filled.enthalpyKJPerKg}})
+        if (QLineEdit* field = roomField(value)) {
+            field->selectAll();
+            field->insert(text);
+        }
+}
+
+QLineEdit* RoomView::roomField(room::RoomValue value) const {
+    for (const auto& [field, shown] : room_)
+        if (shown == value)
+            return field;
+    return nullptr;
+}
+
+QString RoomView::fillHint(room::RoomValue value) const {
+    for (const auto& [button, side, refused] : fills_) {
+        const room::AirValues values = room::airValues(side);
+        if (value != values.moistureGPerKg && value != values.enthalpyKJPerKg)
+            continue;
+        const room::AirFill filled = model_.fill(side);
+        if (!filled.whyNot.isEmpty())
+            return filled.whyNot;
+        QString name = button->text();
+        name.remove(u'&');
+        return QStringLiteral("Nút \"%1\" (%2) điền giá trị này")
+            .arg(name, QKeySequence::mnemonic(button->text()).toString(QKeySequence::NativeText));
+    }
+    return {};
+}
+
 void RoomView::bindSizing(QLineEdit* line) {
     sizing_ = line;
 }
@@ -129,9 +188,19 @@ void RoomView::showStates() {
         setNote(sizing_, NoteSource::Working, typed,
                 state.misread ? NoteLook::Warning : NoteLook::Described);
     }
+    for (const auto& [button, side, refused] : fills_) {
+        const QString whyNot = model_.fill(side).whyNot;
+        button->setEnabled(whyNot.isEmpty());
+        // One of the two at a time: a key two shortcuts share does nothing.
+        refused->setEnabled(!whyNot.isEmpty());
+        setNote(button, NoteSource::Rule, whyNot, NoteLook::Described);
+    }
     for (const auto& [field, value] : room_) {
         const room::RoomValueState state = model_.state(value);
-        setNote(field, NoteSource::AirCheck, state.airCheck,
+        const QString hint = fillHint(value);
+        setNote(field, NoteSource::AirCheck,
+                hint.isEmpty() || state.airCheck.isEmpty() ? state.airCheck
+                                                           : state.airCheck + u'\n' + hint,
                 state.airDisagrees ? NoteLook::Warning : NoteLook::Described);
         setNote(field, NoteSource::Rule, state.needed, NoteLook::Warning);
         setNote(field, NoteSource::Range, state.implausible, NoteLook::Warning);

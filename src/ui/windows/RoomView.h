@@ -16,6 +16,8 @@
 #include <utility>
 #include <vector>
 
+class QAbstractButton;
+class QShortcut;
 class QLineEdit;
 
 namespace kelvora::ui {
@@ -35,6 +37,13 @@ public:
     // maximum total's warnings.
     void bindSizing(QLineEdit* line);
 
+    // A button that fills the side's moisture content and enthalpy with what
+    // the air check works out from its temperature and humidity, as if the
+    // user had typed it: Ctrl+Z in a field gives back what it held. It is
+    // enabled only where the check can work them out, and says why not; its
+    // Alt key then shows the reason instead of typing a letter into a field.
+    void bindFill(QAbstractButton* button, room::AirSide side);
+
     // Every bound field's notes, as the model has it now.
     void showStates();
 
@@ -43,8 +52,19 @@ private:
     template <class Id>
     void bindWritten(QLineEdit* field, Id id, void (room::RoomModel::*changed)(Id));
 
+    void fill(room::AirSide side);
+    [[nodiscard]] QLineEdit* roomField(room::RoomValue value) const;
+    // What the air check's note adds: how to fill the value in, or why not.
+    [[nodiscard]] QString fillHint(room::RoomValue value) const;
+
     room::RoomModel& model_;
     std::vector<std::pair<QLineEdit*, room::RoomValue>> room_;
+    struct Fill {
+        QAbstractButton* button;
+        room::AirSide side;
+        QShortcut* refused; // the button's Alt key while the button is off
+    };
+    std::vector<Fill> fills_;
     std::vector<std::pair<QLineEdit*, room::ResultId>> results_;
     std::vector<std::pair<QLineEdit*, room::TotalKind>> totals_;
     QLineEdit* sizing_ = nullptr;
