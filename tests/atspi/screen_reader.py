@@ -8,7 +8,8 @@ as a frame, window or dialog named by its title, and every field, button and
 list in it must have a name. The user picks the equipment component with the
 Down key, types into the calculator and presses its button through AT-SPI,
 and the result is read back from the main window; then every other entry is
-opened as a screen reader opens a list item, and its window walked; Sao chép
+opened as a screen reader opens a list item, and its window walked; the I-d
+chart must be a dialog that says both air states in its description; Sao chép
 must say in an alert that it copied. Every
 failure is listed with its role and path before it exits 1.
 """
@@ -141,6 +142,21 @@ def main(pid):
         else:
             check_window(window)
 
+    # The chart is a picture: its dialog's description says what it shows.
+    chart_button = find(main_window, {pyatspi.ROLE_PUSH_BUTTON}, "Biểu đồ I-d")
+    if chart_button is None:
+        return fail("the main window has no 'Biểu đồ I-d'")
+    press(chart_button)
+    chart = wait_for(lambda: shown(app, "Biểu đồ I-d"))
+    if chart is None:
+        fail("Biểu đồ I-d opened no window titled so")
+    else:
+        if chart.getRole() != pyatspi.ROLE_DIALOG:
+            fail("%s: announced as '%s', not as a dialog" % (describe(chart), chart.getRoleName()))
+        for state in ("Ngoài trời: 34.6 °C, độ ẩm 74 %", "Trong phòng: 25 °C, độ ẩm 65 %"):
+            if state not in chart.description:
+                fail("%s: its description '%s' does not say '%s'"
+                     % (describe(chart), chart.description, state))
     # Sao chép says that it copied in an alert, which a screen reader reads
     # out as it shows, and which goes by itself.
     copy_button = find(main_window, {pyatspi.ROLE_PUSH_BUTTON}, "Sao chép")
