@@ -15,8 +15,6 @@
 #include <algorithm>
 #include <cmath>
 #include <iterator>
-#include <optional>
-#include <utility>
 
 namespace kelvora::report {
 
@@ -26,11 +24,13 @@ using namespace kelvora::room;
 using Cell = RoomReport::Cell;
 using Row = std::vector<Cell>;
 
-// A room value as the report names it: spelled right, its unit apart.
+// A room value as the report names it: spelled right, its unit apart; and
+// the row under it of what the air check works out for it, where it has one.
 struct RoomLine {
     RoomValue value;
     const char* label;
     const char* unit;
+    const char* workedLabel = nullptr;
 };
 
 constexpr RoomLine roomLines[] = {
@@ -41,10 +41,14 @@ constexpr RoomLine roomLines[] = {
     {RoomValue::IndoorC, "Nhiệt độ không khí trong phòng", "°C"},
     {RoomValue::OutdoorHumidityPercent, "Độ ẩm không khí ngoài trời", "%"},
     {RoomValue::IndoorHumidityPercent, "Độ ẩm không khí trong phòng", "%"},
-    {RoomValue::OutdoorMoistureGPerKg, "Dung ẩm không khí ngoài trời", "g/kg"},
-    {RoomValue::IndoorMoistureGPerKg, "Dung ẩm không khí trong phòng", "g/kg"},
-    {RoomValue::OutdoorEnthalpyKJPerKg, "Entanpi không khí ngoài trời", "kJ/kg"},
-    {RoomValue::IndoorEnthalpyKJPerKg, "Entanpi không khí trong phòng", "kJ/kg"},
+    {RoomValue::OutdoorMoistureGPerKg, "Dung ẩm không khí ngoài trời", "g/kg",
+     "Dung ẩm ngoài trời theo t, φ"},
+    {RoomValue::IndoorMoistureGPerKg, "Dung ẩm không khí trong phòng", "g/kg",
+     "Dung ẩm trong phòng theo t, φ"},
+    {RoomValue::OutdoorEnthalpyKJPerKg, "Entanpi không khí ngoài trời", "kJ/kg",
+     "Entanpi ngoài trời theo t, φ"},
+    {RoomValue::IndoorEnthalpyKJPerKg, "Entanpi không khí trong phòng", "kJ/kg",
+     "Entanpi trong phòng theo t, φ"},
 };
 static_assert(std::size(roomLines) == allRoomValues.size());
 
@@ -126,10 +130,9 @@ Result result(const ResultState& state, const QString& shown) {
 }
 
 // The moisture content or the enthalpy the moist-air check works out from
-// the side's temperature and humidity, as a fill would write it: a row of
-// its own under the value typed. None for any other room value.
-std::optional<std::vector<Cell>> byTemperatureAndHumidity(const RoomModel& model,
-                                                          const RoomLine& line) {
+// the side's temperature and humidity (t, φ), as a fill would write it: a
+// row of its own under the value typed.
+std::vector<Cell> byTemperatureAndHumidity(const RoomModel& model, const RoomLine& line) {
     for (const AirSide side : allAirSides) {
         const AirValues values = airValues(side);
         const bool moisture = line.value == values.moistureGPerKg;
@@ -137,12 +140,11 @@ std::optional<std::vector<Cell>> byTemperatureAndHumidity(const RoomModel& model
             continue;
         const AirFill fill = model.fill(side);
         const QString worked = moisture ? fill.moistureGPerKg : fill.enthalpyKJPerKg;
-        return std::vector<Cell>{
-            text(QString::fromUtf8(line.label) + QStringLiteral(" theo nhiệt độ và độ ẩm")),
-            worked.isEmpty() ? text(worked) : number(readNumber(worked)), text(line.unit),
-            text(fill.whyNot)};
+        return {text(line.workedLabel),
+                worked.isEmpty() ? text(worked) : number(readNumber(worked)), text(line.unit),
+                text(fill.whyNot)};
     }
-    return std::nullopt;
+    return {};
 }
 
 RoomReport::Table roomTable(const RoomModel& model) {
@@ -158,8 +160,8 @@ RoomReport::Table roomTable(const RoomModel& model) {
             {text(line.label), value.cell, text(line.unit),
              text(joined(QStringList{value.reading} + model.state(line.value).warnings() +
                          QStringList{value.limit}))});
-        if (std::optional<std::vector<Cell>> worked = byTemperatureAndHumidity(model, line))
-            table.rows.push_back(std::move(*worked));
+        if (line.workedLabel != nullptr)
+            table.rows.push_back(byTemperatureAndHumidity(model, line));
     }
     return table;
 }
@@ -322,7 +324,7 @@ QString RoomReport::html(const QLocale& locale) const {
     // x:num and x:str are Excel's, in the namespace Excel declares for them.
     QString html =
         QStringLiteral("<html xmlns:x=\"urn:schemas-microsoft-com:office:excel\"><head><meta "
-                       "charset=\"utf-8\"><style>td,th{font-size:7pt} "
+                       "charset=\"utf-8\"><style>body,td,th{font-size:7pt} "
                        "h3{font-size:9pt;margin-top:4pt;margin-bottom:2pt}</style></head><body>\n");
     const auto write = [&html, &locale](const Row& row, bool header) {
         html += QStringLiteral("<tr>");

@@ -93,8 +93,8 @@ void tst_Copy::copiedRows_data() {
                                      << "Dung ẩm không khí trong phòng\t{12.873}12,873\tg/kg\t";
     // 25 °C and 65 % at 101.325 kPa, with the steam tables' 3.1698 kPa: 12.909 g/kg.
     QTest::newRow("indoor moisture by temperature and humidity")
-        << 11 << "Dung ẩm không khí trong phòng theo nhiệt độ và độ ẩm\t12,909\tg/kg\t"
-        << "Dung ẩm không khí trong phòng theo nhiệt độ và độ ẩm\t{12.909}12,909\tg/kg\t";
+        << 11 << "Dung ẩm trong phòng theo t, φ\t12,909\tg/kg\t"
+        << "Dung ẩm trong phòng theo t, φ\t{12.909}12,909\tg/kg\t";
     QTest::newRow("results heading")
         << 16 << "Thành phần\tTrung bình (W)\tMax (W)\tCách tính\tCách tính Max\tGhi chú"
         << "[Thành phần]\t[Trung bình (W)]\t[Max (W)]\t[Cách tính]\t[Cách tính Max]\t[Ghi chú]";

@@ -82,6 +82,9 @@ void tst_Spreadsheet::cells_data() {
         {"Dung ẩm không khí trong phòng", 1, 12.873},
         {"Entanpi không khí ngoài trời", 1, 101.6478},
         {"Entanpi không khí trong phòng", 1, 57.9914},
+        // 25 °C and 65 %, as tst_RoomModel has them against the steam tables.
+        {"Dung ẩm trong phòng theo t, φ", 1, 12.909},
+        {"Entanpi trong phòng theo t, φ", 1, 58.0367},
         {"Nhiệt do máy móc Q1", 1, 1300},
         {"Nhiệt do đèn chiếu sáng Q2", 1, 660},
         {"Nhiệt do người toả ra Q3", 1, 1554},
