@@ -133,18 +133,13 @@ Result result(const ResultState& state, const QString& shown) {
 // the side's temperature and humidity (t, φ), as a fill would write it: a
 // row of its own under the value typed.
 std::vector<Cell> byTemperatureAndHumidity(const RoomModel& model, const RoomLine& line) {
-    for (const AirSide side : allAirSides) {
-        const AirValues values = airValues(side);
-        const bool moisture = line.value == values.moistureGPerKg;
-        if (!moisture && line.value != values.enthalpyKJPerKg)
-            continue;
-        const AirFill fill = model.fill(side);
-        const QString worked = moisture ? fill.moistureGPerKg : fill.enthalpyKJPerKg;
-        return {text(line.workedLabel),
-                worked.isEmpty() ? text(worked) : number(readNumber(worked)), text(line.unit),
-                text(fill.whyNot)};
-    }
-    return {};
+    const std::optional<AirSide> side = filledSide(line.value);
+    if (!side)
+        return {};
+    const AirFill fill = model.fill(*side);
+    const QString worked = filledText(fill, line.value);
+    return {text(line.workedLabel), worked.isEmpty() ? text(worked) : number(readNumber(worked)),
+            text(line.unit), text(fill.whyNot)};
 }
 
 RoomReport::Table roomTable(const RoomModel& model) {

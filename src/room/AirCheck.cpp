@@ -150,6 +150,20 @@ AirFill airFill(const QString& temperatureC, const QString& humidityPercent) {
     return {fixedText(*moisture, moistureDecimals), fixedText(*enthalpy, enthalpyDecimals), {}};
 }
 
+std::optional<AirSide> filledSide(RoomValue value) {
+    for (const AirSide side : allAirSides)
+        if (value == airValues(side).moistureGPerKg || value == airValues(side).enthalpyKJPerKg)
+            return side;
+    return std::nullopt;
+}
+
+QString filledText(const AirFill& fill, RoomValue value) {
+    const std::optional<AirSide> side = filledSide(value);
+    if (!side)
+        return {};
+    return value == airValues(*side).moistureGPerKg ? fill.moistureGPerKg : fill.enthalpyKJPerKg;
+}
+
 AirState airState(const QString& temperatureC, const QString& humidityPercent,
                   const QString& moistureGPerKg, const QString& enthalpyKJPerKg) {
     const FlagsKept flags;

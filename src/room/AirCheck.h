@@ -53,6 +53,12 @@ struct AirFill {
 };
 [[nodiscard]] AirFill airFill(const QString& temperatureC, const QString& humidityPercent);
 
+// The side whose fill writes the room value, a moisture content or an
+// enthalpy; none for any other value.
+[[nodiscard]] std::optional<AirSide> filledSide(RoomValue value);
+// What the fill writes into the room value, one of its side's two.
+[[nodiscard]] QString filledText(const AirFill& fill, RoomValue value);
+
 // A state of the air where the I-d chart draws it.
 struct AirPoint {
     double temperatureC = 0;

@@ -124,10 +124,10 @@ std::vector<IdChart::Tick> IdChart::ticks() const {
 std::vector<IdChart::Mark> IdChart::marks() const {
     const Axes axes = this->axes();
     std::vector<Mark> marks;
-    for (const ChartSide& side : sides_)
-        for (const auto& [label, point] : statesOf(side))
+    for (std::size_t index = 0; index < sides_.size(); ++index)
+        for (const auto& [label, point] : statesOf(sides_[index]))
             if (axes.holds(point))
-                marks.push_back({label, axes.at(point)});
+                marks.push_back({label, axes.at(point), index, label == sides_[index].label});
     return marks;
 }
 
@@ -247,17 +247,14 @@ void IdChart::paintEvent(QPaintEvent* /*event*/) {
         painter.setPen(QPen(ink, 1.5));
         painter.drawLine(typed[0], typed[1]);
     }
-    for (std::size_t index = 0; index < sides_.size(); ++index) {
-        const QColor colour = sideColours[index % sideColours.size()];
-        for (const auto& [label, point] : statesOf(sides_[index])) {
-            const bool asTyped = label == sides_[index].label;
-            const QPointF at = axes.at(point);
-            painter.setPen(QPen(colour, 2));
-            painter.setBrush(asTyped ? QBrush(colour) : QBrush(Qt::white));
-            painter.drawEllipse(at, markRadiusPx, markRadiusPx);
-            painter.setBrush(Qt::NoBrush);
-            painter.drawText(at + QPointF(markRadiusPx + gapPx, -gapPx), label);
-        }
+    // The marks as marks() gives them, so that what is read off the chart is what is drawn.
+    for (const Mark& mark : marks()) {
+        const QColor colour = sideColours[mark.side % sideColours.size()];
+        painter.setPen(QPen(colour, 2));
+        painter.setBrush(mark.asTyped ? QBrush(colour) : QBrush(Qt::white));
+        painter.drawEllipse(mark.at, markRadiusPx, markRadiusPx);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawText(mark.at + QPointF(markRadiusPx + gapPx, -gapPx), mark.label);
     }
     painter.restore();
 }

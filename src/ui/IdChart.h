@@ -14,6 +14,7 @@
 #include <QString>
 #include <QWidget>
 
+#include <cstddef>
 #include <vector>
 
 namespace kelvora::ui {
@@ -45,6 +46,8 @@ public:
     struct Mark {
         QString label; // "trong", "trong (theo t, φ)", "trong (theo I, d)"
         QPointF at;
+        std::size_t side; // in the order the sides were set
+        bool asTyped;     // else where the side's other values put it
     };
     [[nodiscard]] std::vector<Mark> marks() const;
 

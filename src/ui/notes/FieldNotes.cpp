@@ -8,7 +8,9 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPalette>
+#include <QPoint>
 #include <QStringList>
+#include <QToolTip>
 #include <QWidget>
 
 #include <array>
@@ -209,6 +211,10 @@ void warnWhileEmpty(QLineEdit* field, const char* text) {
     showEmptiness(field, note);
     QObject::connect(field, &QLineEdit::textChanged, field,
                      [field, note] { showEmptiness(field, note); });
+}
+
+void showBelow(QWidget* control, const QString& text) {
+    QToolTip::showText(control->mapToGlobal(QPoint(0, control->height())), text, control);
 }
 
 void showUnpicked(QListWidget* list) {

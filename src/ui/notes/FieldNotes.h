@@ -59,6 +59,10 @@ void setFixedNote(QWidget* control, const char* text);
 // The field warns, while it is empty, that the text is needed.
 void warnWhileEmpty(QLineEdit* field, const char* text);
 
+// Shows the text at once just under the control, as its tooltip would: what
+// a key that did nothing would have done, and why it did not.
+void showBelow(QWidget* control, const QString& text);
+
 // The list says "nothing picked" while no entry is selected.
 void showUnpicked(QListWidget* list);
 

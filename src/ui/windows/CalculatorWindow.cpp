@@ -10,7 +10,6 @@
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QToolTip>
 
 namespace kelvora::ui {
 
@@ -166,8 +165,7 @@ void CalculatorWindow::keyPressEvent(QKeyEvent* event) {
             if (computeButton_->isEnabled())
                 computeButton_->click();
             else if (!whatEnables_.isEmpty())
-                QToolTip::showText(focusWidget()->mapToGlobal(QPoint(0, focusWidget()->height())),
-                                   whatEnables_, focusWidget());
+                showBelow(focusWidget(), whatEnables_);
             return;
         }
         break;

@@ -9,9 +9,7 @@
 #include <QAbstractButton>
 #include <QKeySequence>
 #include <QLineEdit>
-#include <QPoint>
 #include <QShortcut>
-#include <QToolTip>
 
 #include <cmath>
 
@@ -118,10 +116,8 @@ void RoomView::bindFill(QAbstractButton* button, room::AirSide side) {
     // would take it for a letter typed.
     auto* refused = new QShortcut(QKeySequence::mnemonic(button->text()), button->window());
     refused->setEnabled(false);
-    connect(refused, &QShortcut::activated, button, [this, button, side] {
-        QToolTip::showText(button->mapToGlobal(QPoint(0, button->height())),
-                           model_.fill(side).whyNot, button);
-    });
+    connect(refused, &QShortcut::activated, button,
+            [this, button, side] { showBelow(button, model_.fill(side).whyNot); });
     fills_.push_back({button, side, refused});
     setFixedNote(button, fillTells);
     connect(button, &QAbstractButton::clicked, this, [this, side] { fill(side); });
@@ -131,27 +127,17 @@ void RoomView::fill(room::AirSide side) {
     const room::AirFill filled = model_.fill(side);
     if (!filled.whyNot.isEmpty())
         return;
-    const room::AirValues values = room::airValues(side);
     // Inserted over the whole text, as typing would: the field keeps it for Ctrl+Z.
-    for (const auto& [value, text] : {std::pair{values.moistureGPerKg, filled.moistureGPerKg},
-                                      std::pair{values.enthalpyKJPerKg, filled.enthalpyKJPerKg}})
-        if (QLineEdit* field = roomField(value)) {
+    for (const auto& [field, value] : room_)
+        if (room::filledSide(value) == side) {
             field->selectAll();
-            field->insert(text);
+            field->insert(room::filledText(filled, value));
         }
-}
-
-QLineEdit* RoomView::roomField(room::RoomValue value) const {
-    for (const auto& [field, shown] : room_)
-        if (shown == value)
-            return field;
-    return nullptr;
 }
 
 QString RoomView::fillHint(room::RoomValue value) const {
     for (const auto& [button, side, refused] : fills_) {
-        const room::AirValues values = room::airValues(side);
-        if (value != values.moistureGPerKg && value != values.enthalpyKJPerKg)
+        if (room::filledSide(value) != side)
             continue;
         const room::AirFill filled = model_.fill(side);
         if (!filled.whyNot.isEmpty())

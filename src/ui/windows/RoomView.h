@@ -53,7 +53,6 @@ private:
     void bindWritten(QLineEdit* field, Id id, void (room::RoomModel::*changed)(Id));
 
     void fill(room::AirSide side);
-    [[nodiscard]] QLineEdit* roomField(room::RoomValue value) const;
     // What the air check's note adds: how to fill the value in, or why not.
     [[nodiscard]] QString fillHint(room::RoomValue value) const;
 
